@@ -1,0 +1,16 @@
+# Writes OUT: a table of {name, bytes} for every file in FILES, as
+#   std::span<const runtime::EmbeddedFile> SYMBOL();
+set(body "#include \"runtime/EmbeddedFile.h\"\n\nnamespace {\n")
+set(entries "")
+set(index 0)
+foreach(file IN LISTS FILES)
+  get_filename_component(name "${file}" NAME)
+  file(READ "${file}" hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND body "const unsigned char data${index}[] = {${bytes}};\n")
+  string(APPEND entries "    {\"${name}\", {data${index}, sizeof data${index}}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+string(APPEND body "const runtime::EmbeddedFile files[] = {\n${entries}};\n}\n\n")
+string(APPEND body "std::span<const runtime::EmbeddedFile> ${SYMBOL}() { return files; }\n")
+file(WRITE "${OUT}" "${body}")

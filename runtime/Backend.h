@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "runtime/Runtime.h"
+
+namespace runtime {
+
+// The desktop runtime of the backend the program is linked with (SDL for
+// the programs). Returns nullptr and a one-line reason when no display can
+// be opened.
+std::unique_ptr<Runtime> CreateDesktopRuntime(std::string& error);
+
+}  // namespace runtime

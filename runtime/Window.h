@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/Event.h"
+#include "runtime/FixedText.h"
+#include "runtime/Image.h"
+#include "runtime/Types.h"
+#include "runtime/WindowDefinition.h"
+
+namespace runtime {
+
+class Runtime;
+
+// One window made from a WindowDefinition, with the program's variables
+// bound to its controls. It turns the desktop's input into events
+// (accepted, alert key, window opened, close), keeps the properties of its
+// controls, and renders itself into a frame that the platform presents.
+class Window {
+public:
+    Window(const WindowDefinition& definition, Runtime& runtime);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Bindings: a refresh copies the variable into the controls; choosing a
+    // radio stores its value into the group's variable.
+    void Bind(ControlId control, std::int16_t& variable);
+    void Bind(ControlId control, TextSpan variable);
+
+    // Opens the window on the desktop and queues the OpenWindow event.
+    bool Open();
+    void Close();
+    bool IsOpen() const;
+
+    // The next event: waits for input when `wait` is set; nullopt when no
+    // event is there (and `wait` is not set) or the window is closed.
+    std::optional<Event> NextEvent(bool wait = true);
+    const Event& CurrentEvent() const;
+    void Post(const Event& event);
+
+    // Copies every bound variable into its controls (an option group's choice
+    // follows its variable), raises no event, and puts the result on screen.
+    void Refresh();
+    void RegisterAlertKey(int keyCode);
+
+    void SetFocus(ControlId control);
+    ControlId Focus() const;
+
+    // Control properties.
+    void Hide(ControlId control);
+    void Unhide(ControlId control);
+    bool IsHidden(ControlId control) const;
+    void SetPicture(ControlId control, std::string_view fileName);  // loaded at once
+    std::string Picture(ControlId control) const;
+    // The control shows (a copy of) the given bitmap file image.
+    void SetPictureFromMemory(ControlId control, std::span<const std::uint8_t> bitmapFile);
+    // The bitmap file image last handed to the control; empty when none.
+    std::vector<std::uint8_t> PictureBytes(ControlId control) const;
+    bool ShowsPicture(ControlId control) const;  // a picture is loaded and the control is shown
+    void SetFill(ControlId control, Colour colour);
+    Colour Fill(ControlId control) const;
+
+    // Geometry in 96-DPI pixels of the client area.
+    Rect ControlRect(ControlId control) const;
+    ControlId ControlAt(Point clientPixel) const;
+    ControlId Find(std::string_view label) const;
+    Size ClientSize() const;
+    // Size of one dialog unit, in 96-DPI pixels, from the window font.
+    double DialogUnitX() const;
+    double DialogUnitY() const;
+
+    // Window properties; positions in dialog units.
+    Point Position() const;
+    void SetPosition(Point dialogUnits);  // NotGiven keeps a coordinate
+    bool IsMaximized() const;
+    bool IsMinimized() const;
+    void SetMaximized(bool maximized);
+    void SetMinimized(bool minimized);
+    bool IsResizable() const;
+    void SetBuffered(bool buffered);
+    const WindowDefinition& Definition() const;
+    Runtime& GetRuntime() const;
+
+    // Rendering: the frame as last presented, at the display scale.
+    double Scale() const;
+    const Image& Frame();
+    // Writes the current frame as a PNG file (for people to look at).
+    bool SaveScreenshot(const std::string& path);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace runtime
