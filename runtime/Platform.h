@@ -45,7 +45,10 @@ public:
     virtual ~Platform() = default;
 
     virtual ScreenInfo Screen() const = 0;
-    // Scale at which windows are shown (1 = 96 DPI pixels).
+    // Scale at which windows are shown (1 = 96-DPI pixels), or 0 to let the
+    // window choose from the screen: the largest quarter step at which the
+    // whole window fits in about three quarters of the usable screen, never
+    // below 1 where the screen allows.
     virtual double DisplayScale() const = 0;
 
     virtual bool OpenWindow(const WindowRequest& request) = 0;

@@ -53,4 +53,9 @@ public:
     virtual void Write(std::string_view text) = 0;
 };
 
+class StderrDebugOutput final : public DebugOutput {
+public:
+    void Write(std::string_view text) override;
+};
+
 }  // namespace runtime
