@@ -16,46 +16,83 @@ using runtime::DefaultSize;
 using runtime::FontSpec;
 using runtime::NoColour;
 
-constexpr FontSpec WindowFace(int points) { return {"", points, true}; }
-constexpr FontSpec BigDigits{"Arial", 60, true};
-constexpr FontSpec WhiteDigits{"", 0, false, 0xFFFFFF};
+constexpr FontSpec Font(std::string_view face, int points, bool bold, runtime::Colour colour) {
+    FontSpec f;
+    f.face = face;
+    f.points = points;
+    f.bold = bold;
+    f.colour = colour;
+    return f;
+}
+// The window's typeface at another size, bold.
+constexpr FontSpec WindowFace(int points) { return Font("", points, true, NoColour); }
+constexpr FontSpec Arial(int points) { return Font("Arial", points, true, NoColour); }
+constexpr FontSpec BigDigits = Arial(60);
+constexpr FontSpec WhiteDigits = Font("", 0, false, 0xFFFFFF);
+
+// Every control starts from its number, label, kind and place; the helpers
+// below add what their kind needs.
+constexpr ControlDefinition Placed(int n, std::string_view label, ControlKind kind, int x, int y,
+                                   int w, int h) {
+    ControlDefinition c;
+    c.number = n;
+    c.label = label;
+    c.kind = kind;
+    c.x = x;
+    c.y = y;
+    c.width = w;
+    c.height = h;
+    return c;
+}
 
 constexpr ControlDefinition OptionGroup(int n, std::string_view label, int x, int y, int w, int h) {
-    return {.number = n, .label = label, .kind = ControlKind::OptionGroup,
-            .x = x, .y = y, .width = w, .height = h, .boxed = true};
+    ControlDefinition c = Placed(n, label, ControlKind::OptionGroup, x, y, w, h);
+    c.boxed = true;
+    return c;
 }
 // A picture radio: numeral picture "v.bmp" with the value v.
 constexpr ControlDefinition Radio(int n, std::string_view label, int group, int x, int y,
                                   std::string_view picture, std::string_view value,
                                   int w = DefaultSize, int h = DefaultSize) {
-    return {.number = n, .label = label, .kind = ControlKind::Radio, .x = x, .y = y,
-            .width = w, .height = h, .text = picture, .value = value, .parent = group};
+    ControlDefinition c = Placed(n, label, ControlKind::Radio, x, y, w, h);
+    c.text = picture;
+    c.value = value;
+    c.parent = group;
+    return c;
 }
 constexpr ControlDefinition Panel(int n, std::string_view label, int x, int y, int w, int h,
                                   runtime::Colour fill = NoColour) {
-    return {.number = n, .label = label, .kind = ControlKind::Panel,
-            .x = x, .y = y, .width = w, .height = h, .fill = fill};
+    ControlDefinition c = Placed(n, label, ControlKind::Panel, x, y, w, h);
+    c.fill = fill;
+    return c;
 }
 constexpr ControlDefinition Group(int n, std::string_view label, int x, int y, int w, int h) {
-    return {.number = n, .label = label, .kind = ControlKind::Group,
-            .x = x, .y = y, .width = w, .height = h};
+    return Placed(n, label, ControlKind::Group, x, y, w, h);
 }
-// A signed number of up to three characters.
+constexpr ControlDefinition Display(int n, std::string_view label, int x, int y, int w, int h,
+                                    std::string_view picture, FontSpec font, bool transparent) {
+    ControlDefinition c = Placed(n, label, ControlKind::Display, x, y, w, h);
+    c.picture = picture;
+    c.font = font;
+    c.transparent = transparent;
+    return c;
+}
+// A signed number of up to three characters, drawn over what lies behind it.
 constexpr ControlDefinition Number(int n, std::string_view label, int x, int y, int w, int h,
                                    FontSpec font) {
-    return {.number = n, .label = label, .kind = ControlKind::Display, .x = x, .y = y,
-            .width = w, .height = h, .picture = "n-3", .font = font, .transparent = true};
+    return Display(n, label, x, y, w, h, "n-3", font, true);
 }
 // One character.
 constexpr ControlDefinition Symbol(int n, std::string_view label, int x, int y, int w, int h,
                                    FontSpec font, bool transparent) {
-    return {.number = n, .label = label, .kind = ControlKind::Display, .x = x, .y = y,
-            .width = w, .height = h, .picture = "s1", .font = font, .transparent = transparent};
+    return Display(n, label, x, y, w, h, "s1", font, transparent);
 }
 constexpr ControlDefinition Image(int n, std::string_view label, int x, int y, int w, int h,
                                   int group = 0) {
-    return {.number = n, .label = label, .kind = ControlKind::Image, .x = x, .y = y,
-            .width = w, .height = h, .parent = group, .hidden = true};
+    ControlDefinition c = Placed(n, label, ControlKind::Image, x, y, w, h);
+    c.parent = group;
+    c.hidden = true;
+    return c;
 }
 constexpr ControlDefinition Shape(int n, std::string_view label, int x, int y) {
     return Image(n, label, x, y, 22, 25);
@@ -65,23 +102,33 @@ constexpr ControlDefinition Bead(int n, std::string_view label, int group, int x
 }
 constexpr ControlDefinition Button(int n, std::string_view label, int x, int y, int w, int h,
                                    std::string_view text, int points) {
-    return {.number = n, .label = label, .kind = ControlKind::Button, .x = x, .y = y,
-            .width = w, .height = h, .text = text, .font = WindowFace(points)};
+    ControlDefinition c = Placed(n, label, ControlKind::Button, x, y, w, h);
+    c.text = text;
+    c.font = WindowFace(points);
+    return c;
 }
-constexpr ControlDefinition Text(int n, std::string_view label, int x, int y, int w, int h,
-                                 std::string_view text, FontSpec font) {
-    return {.number = n, .label = label, .kind = ControlKind::String, .x = x, .y = y,
-            .width = w, .height = h, .text = text, .font = font};
+constexpr ControlDefinition Text(int n, std::string_view label, ControlKind kind, int x, int y,
+                                 int w, int h, std::string_view text, FontSpec font) {
+    ControlDefinition c = Placed(n, label, kind, x, y, w, h);
+    c.text = text;
+    c.font = font;
+    return c;
 }
+constexpr ControlDefinition String(int n, std::string_view label, int x, int y, int w, int h,
+                                   std::string_view text, FontSpec font) {
+    return Text(n, label, ControlKind::String, x, y, w, h, text, font);
+}
+// Text wrapped inside its box.
 constexpr ControlDefinition Prompt(int n, std::string_view label, int x, int y, int w, int h,
                                    std::string_view text, FontSpec font) {
-    return {.number = n, .label = label, .kind = ControlKind::Prompt, .x = x, .y = y,
-            .width = w, .height = h, .text = text, .font = font};
+    return Text(n, label, ControlKind::Prompt, x, y, w, h, text, font);
 }
 constexpr ControlDefinition Line(int n, std::string_view label, int x, int y, int w, int h,
                                  runtime::Colour colour, int pixels) {
-    return {.number = n, .label = label, .kind = ControlKind::Line, .x = x, .y = y,
-            .width = w, .height = h, .lineColour = colour, .lineWidth = pixels};
+    ControlDefinition c = Placed(n, label, ControlKind::Line, x, y, w, h);
+    c.lineColour = colour;
+    c.lineWidth = pixels;
+    return c;
 }
 
 constexpr int D = DefaultSize;
@@ -104,10 +151,10 @@ inline constexpr std::array<ControlDefinition, 128> MenuControls{{
     Panel(14, "PANEL4", 89, 4, 131, 289, 0xFF8080),
     Panel(15, "PANEL5", 377, 2, 70, 290),
     Number(16, "N1:2", 128, 9, 85, 49, BigDigits),
-    Symbol(17, "OPERATORSYMBOL:2", 290, 65, 9, 16, {"Arial", 18, true}, false),
+    Symbol(17, "OPERATORSYMBOL:2", 290, 65, 9, 16, Arial(18), false),
     Panel(18, "PANEL1:2", 230, 78, 130, 61),
     Panel(19, "PANEL3", 230, 159, 133, 134),
-    Symbol(20, "OPERATORSYMBOL", 96, 53, 24, 39, {"Arial", 48, true}, true),
+    Symbol(20, "OPERATORSYMBOL", 96, 53, 24, 39, Arial(48), true),
     Shape(21, "IMAGE1:1", 236, 7),
     Shape(22, "IMAGE1:2", 260, 7),
     Shape(23, "IMAGE1:4", 308, 7),
@@ -151,7 +198,7 @@ inline constexpr std::array<ControlDefinition, 128> MenuControls{{
     Shape(61, "IMAGE3:18", 286, 241),
     Shape(62, "IMAGE3:19", 310, 241),
     Shape(63, "IMAGE3:20", 334, 241),
-    Text(64, "STRING9", 8, 285, D, D, "korvanda", WindowFace(10)),
+    String(64, "STRING9", 8, 285, D, D, "korvanda", WindowFace(10)),
     Group(65, "GROUP1", 384, 2, 36, 67),
     Bead(66, "BEAD1:1", 65, 394, 5),
     Bead(67, "BEAD1:2", 65, 394, 11),
@@ -197,7 +244,7 @@ inline constexpr std::array<ControlDefinition, 128> MenuControls{{
     Bead(107, "BEAD3:18", 89, 393, 264),
     Bead(108, "BEAD3:19", 89, 393, 270),
     Bead(109, "BEAD3:20", 89, 393, 276),
-    Text(110, "STRING8", 290, 143, 8, 11, "=", WindowFace(20)),
+    String(110, "STRING8", 290, 143, 8, 11, "=", WindowFace(20)),
     OptionGroup(111, "N2", 4, 105, 80, 70),
     Radio(112, "N2:RADIO1", 111, 6, 113, "0.bmp", "0", 17, 18),
     Radio(113, "N2:RADIO2", 111, 24, 113, "1.bmp", "1"),
@@ -210,7 +257,7 @@ inline constexpr std::array<ControlDefinition, 128> MenuControls{{
     Radio(120, "N2:RADIO9", 111, 6, 149, "8.bmp", "8"),
     Radio(121, "N2:RADIO10", 111, 24, 149, "9.bmp", "9"),
     Radio(122, "N2:RADIO11", 111, 42, 149, "10.bmp", "10"),
-    Text(123, "STRING2", 193, 134, D, D, "", {}),
+    String(123, "STRING2", 193, 134, D, D, "", FontSpec{}),
     Line(124, "LINE1", 120, 152, 76, 0, 0, 10),
     Number(125, "SUMIT", 128, 175, 85, 49, BigDigits),
     Button(126, "EQUALSB", 5, 180, 80, 22, "=", 20),
@@ -234,7 +281,7 @@ inline constexpr runtime::WindowDefinition MenuWindow{
     .icon = "working.ico",
     .width = 457,
     .height = 305,
-    .font = {"Arial", 9, false},
+    .font = def::Font("Arial", 9, false, runtime::NoColour),
     .systemMenu = true,
     .minimizeBox = true,
     .maximizeBox = false,
