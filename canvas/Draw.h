@@ -45,18 +45,19 @@ inline constexpr std::uint8_t ChannelBlue = 3;
 
 inline constexpr std::int32_t MaxLayers = 255;
 
-// One non-horizontal polygon edge of the scan-line fill.
+// One non-horizontal polygon edge of the scan-line fill. 64-bit fields: the
+// doubled extents of an edge between far-apart 32-bit vertices overflow 32 bits.
 struct EdgeRecord {
-    std::int32_t YTop = 0;     // y of the end with the larger y
-    std::int32_t YBottom = 0;  // y of the end with the smaller y
-    std::int32_t XTop = 0;
-    std::int32_t XCur = 0;
-    std::int32_t XIncr = 0;
-    std::int32_t YIncr = 0;
-    std::int32_t DX = 0;       // 2 x horizontal extent
-    std::int32_t DY = 0;       // 2 x vertical extent
-    std::int32_t Balance = 0;
-    std::int32_t Exists = 0;   // moved to the active list
+    std::int64_t YTop = 0;     // y of the end with the larger y
+    std::int64_t YBottom = 0;  // y of the end with the smaller y
+    std::int64_t XTop = 0;
+    std::int64_t XCur = 0;
+    std::int64_t XIncr = 0;
+    std::int64_t YIncr = 0;
+    std::int64_t DX = 0;       // 2 x horizontal extent
+    std::int64_t DY = 0;       // 2 x vertical extent
+    std::int64_t Balance = 0;
+    std::int64_t Exists = 0;   // moved to the active list
 };
 
 // The work records Display fills and copies into the first 54 bytes.
