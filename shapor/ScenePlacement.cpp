@@ -18,9 +18,7 @@ struct Range {
     int low, high;
     bool Empty() const { return high < low; }
 };
-Range Fitting(int length, int extent) {
-    return {1 + ScenePlacement::EdgeMargin, length - ScenePlacement::EdgeMargin - extent + 1};
-}
+Range Fitting(int length, int extent, int margin) { return {1 + margin, length - margin - extent + 1}; }
 
 // The next smaller size of the same shape: its shorter side one pixel less,
 // the longer side in proportion; none below the smallest side.
@@ -42,28 +40,33 @@ ScenePlacement::Result ScenePlacement::Place(runtime::Size surface, ShapeKind ki
                                              runtime::Size nominal, int count) {
     if (count <= 0) return {{}, nominal};
     runtime::Size size = nominal;
-    for (;;) {
-        const runtime::Size extent = Extent(kind, size);
-        if (auto at = Sample(surface, extent, count)) return {std::move(*at), size};
-        if (auto at = Grid(surface, extent, count)) return {std::move(*at), size};
-        // Pictures have their own size; drawn shapes shrink until they fit.
-        const auto smaller = IsPicture(kind) ? std::nullopt : Smaller(nominal, size);
-        if (!smaller) break;
-        size = *smaller;
+    for (const Spacing spacing : {Roomy, Tight}) {
+        size = nominal;
+        for (;;) {
+            const runtime::Size extent = Extent(kind, size);
+            if (auto at = Sample(surface, extent, spacing, count)) return {std::move(*at), size, spacing};
+            if (auto at = Grid(surface, extent, spacing, count)) return {std::move(*at), size, spacing};
+            // Pictures have their own size; drawn shapes shrink until they fit.
+            const auto smaller = IsPicture(kind) ? std::nullopt : Smaller(nominal, size);
+            if (!smaller) break;
+            size = *smaller;
+        }
     }
     // A surface too small for even the smallest objects: keep the count, give up on the gaps.
-    return {Anywhere(surface, Extent(kind, size), count), size};
+    return {Anywhere(surface, Extent(kind, size), count), size, {0, 0}};
 }
 
-std::optional<std::vector<runtime::Point>> ScenePlacement::Sample(runtime::Size surface,
-                                                                  runtime::Size extent, int count) {
-    const Range xs = Fitting(surface.width, extent.width);
-    const Range ys = Fitting(surface.height, extent.height);
+std::optional<ScenePlacement::Points> ScenePlacement::Sample(runtime::Size surface,
+                                                             runtime::Size extent, Spacing spacing,
+                                                             int count) {
+    const Range xs = Fitting(surface.width, extent.width, spacing.margin);
+    const Range ys = Fitting(surface.height, extent.height, spacing.margin);
     if (xs.Empty() || ys.Empty()) return std::nullopt;
 
-    const auto apart = [](const Box& a, const Box& b) {
-        return a.right + Gap < b.left || b.right + Gap < a.left || a.bottom + Gap < b.top ||
-               b.bottom + Gap < a.top;
+    const int gap = spacing.gap;
+    const auto apart = [gap](const Box& a, const Box& b) {
+        return a.right + gap < b.left || b.right + gap < a.left || a.bottom + gap < b.top ||
+               b.bottom + gap < a.top;
     };
     std::vector<Box> boxes;
     boxes.reserve(static_cast<std::size_t>(count));
@@ -82,7 +85,7 @@ std::optional<std::vector<runtime::Point>> ScenePlacement::Sample(runtime::Size 
             if (!placed) break;
         }
         if (static_cast<int>(boxes.size()) == count) {
-            std::vector<runtime::Point> at;
+            Points at;
             at.reserve(boxes.size());
             for (const Box& b : boxes) at.push_back({b.left, b.top});
             return at;
@@ -93,39 +96,41 @@ std::optional<std::vector<runtime::Point>> ScenePlacement::Sample(runtime::Size 
 
 // When chance keeps failing but a regular grid holds them all: random cells
 // of the grid, each object at a random place within its cell.
-std::optional<std::vector<runtime::Point>> ScenePlacement::Grid(runtime::Size surface,
-                                                                runtime::Size extent, int count) {
-    const int usableWidth = surface.width - 2 * EdgeMargin;
-    const int usableHeight = surface.height - 2 * EdgeMargin;
+std::optional<ScenePlacement::Points> ScenePlacement::Grid(runtime::Size surface,
+                                                           runtime::Size extent, Spacing spacing,
+                                                           int count) {
+    const int usableWidth = surface.width - 2 * spacing.margin;
+    const int usableHeight = surface.height - 2 * spacing.margin;
     if (extent.width <= 0 || extent.height <= 0 || usableWidth < extent.width ||
         usableHeight < extent.height)
         return std::nullopt;
-    const int columns = (usableWidth + Gap) / (extent.width + Gap);
-    const int rows = (usableHeight + Gap) / (extent.height + Gap);
+    const int gap = spacing.gap;
+    const int columns = (usableWidth + gap) / (extent.width + gap);
+    const int rows = (usableHeight + gap) / (extent.height + gap);
     if (columns * rows < count) return std::nullopt;
 
-    const int pitchX = (usableWidth + Gap) / columns;
-    const int pitchY = (usableHeight + Gap) / rows;
+    const int pitchX = (usableWidth + gap) / columns;
+    const int pitchY = (usableHeight + gap) / rows;
     std::vector<int> cells(static_cast<std::size_t>(columns * rows));
     std::iota(cells.begin(), cells.end(), 0);
-    std::vector<runtime::Point> at;
+    Points at;
     at.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         std::swap(cells[i], cells[Between(i, static_cast<int>(cells.size()) - 1)]);
         const int column = cells[i] % columns;
         const int row = cells[i] / columns;
-        at.push_back({1 + EdgeMargin + column * pitchX + Between(0, pitchX - extent.width - Gap),
-                      1 + EdgeMargin + row * pitchY + Between(0, pitchY - extent.height - Gap)});
+        const int x = 1 + spacing.margin + column * pitchX + Between(0, pitchX - extent.width - gap);
+        at.push_back({x, 1 + spacing.margin + row * pitchY + Between(0, pitchY - extent.height - gap)});
     }
     return at;
 }
 
-std::vector<runtime::Point> ScenePlacement::Anywhere(runtime::Size surface, runtime::Size extent,
-                                                     int count) {
-    const auto pick = [&](Range r) { return r.Empty() ? r.low : Between(r.low, r.high); };
-    const Range xs = Fitting(surface.width, extent.width);
-    const Range ys = Fitting(surface.height, extent.height);
-    std::vector<runtime::Point> at;
+ScenePlacement::Points ScenePlacement::Anywhere(runtime::Size surface, runtime::Size extent,
+                                                int count) {
+    const auto pick = [&](Range r) { return r.Empty() ? 1 : Between(r.low, r.high); };
+    const Range xs = Fitting(surface.width, extent.width, 0);
+    const Range ys = Fitting(surface.height, extent.height, 0);
+    Points at;
     for (int i = 0; i < count; ++i) {
         const int x = pick(xs);  // x is drawn before y
         at.push_back({x, pick(ys)});

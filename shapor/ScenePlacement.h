@@ -16,15 +16,23 @@ namespace shapor {
 // smaller only when that many objects of the nominal size cannot be placed.
 class ScenePlacement {
 public:
-    // White pixels kept free along the surface's edge and between two objects.
-    static constexpr int EdgeMargin = 2;
-    static constexpr int Gap = 3;
+    // White pixels kept free between two objects and along the surface's edge.
+    struct Spacing {
+        int gap;
+        int margin;
+        friend bool operator==(const Spacing&, const Spacing&) = default;
+    };
+    static constexpr Spacing Roomy{3, 2};
+    // Still one white pixel around every object: for pictures, which cannot
+    // shrink, and surfaces too small for the smallest shapes.
+    static constexpr Spacing Tight{1, 1};
     // The smallest side a drawn object is shrunk to.
     static constexpr int SmallestSide = 4;
 
     struct Result {
         std::vector<runtime::Point> at;  // top-left pixel of each object's box, 1-based
         runtime::Size size;              // the size to draw them at
+        Spacing spacing = Roomy;         // what is kept free around them
     };
 
     explicit ScenePlacement(runtime::Random& random) : random_(random) {}
@@ -36,11 +44,12 @@ private:
         int left, top, right, bottom;  // inclusive
     };
 
-    std::optional<std::vector<runtime::Point>> Sample(runtime::Size surface, runtime::Size extent,
-                                                      int count);
-    std::optional<std::vector<runtime::Point>> Grid(runtime::Size surface, runtime::Size extent,
-                                                    int count);
-    std::vector<runtime::Point> Anywhere(runtime::Size surface, runtime::Size extent, int count);
+    using Points = std::vector<runtime::Point>;
+    std::optional<Points> Sample(runtime::Size surface, runtime::Size extent, Spacing spacing,
+                                 int count);
+    std::optional<Points> Grid(runtime::Size surface, runtime::Size extent, Spacing spacing,
+                               int count);
+    Points Anywhere(runtime::Size surface, runtime::Size extent, int count);
     int Between(int low, int high);
 
     runtime::Random& random_;

@@ -12,8 +12,8 @@ namespace {
 using runtime::Point;
 using runtime::Size;
 
-constexpr int M = ScenePlacement::EdgeMargin;
-constexpr int G = ScenePlacement::Gap;
+constexpr ScenePlacement::Spacing Roomy = ScenePlacement::Roomy;
+constexpr ScenePlacement::Spacing Tight = ScenePlacement::Tight;
 
 // Surfaces around the size of the drawing surface, a roomy one and a cramped
 // one; pictures cannot shrink and are only asked to fit where ten of them can.
@@ -25,17 +25,17 @@ std::vector<Case> Cases() {
     std::vector<Case> cases;
     for (const KindInfo& info : Kinds) {
         for (const Size surface : {Size{150, 100}, Size{175, 120}, Size{300, 200}, Size{90, 70}}) {
-            if (!IsPicture(info.kind) || surface.height >= 3 * LargestPicture.height + 2 * (ScenePlacement::Gap + ScenePlacement::EdgeMargin))
-                cases.push_back({info.kind, surface});
+            const int tightRows = 3 * LargestPicture.height + 2 * (Tight.gap + Tight.margin);
+            if (!IsPicture(info.kind) || surface.height >= tightRows) cases.push_back({info.kind, surface});
         }
     }
     return cases;
 }
 
-// How many objects of this extent a regular grid holds on the surface.
+// How many objects of this extent a regular grid holds on the surface, roomily spaced.
 int GridCapacity(Size surface, Size extent) {
-    const int columns = (surface.width - 2 * M + G) / (extent.width + G);
-    const int rows = (surface.height - 2 * M + G) / (extent.height + G);
+    const int columns = (surface.width - 2 * Roomy.margin + Roomy.gap) / (extent.width + Roomy.gap);
+    const int rows = (surface.height - 2 * Roomy.margin + Roomy.gap) / (extent.height + Roomy.gap);
     return std::max(columns, 0) * std::max(rows, 0);
 }
 
@@ -49,6 +49,13 @@ TEST_P(ScenePlacementTest, EveryObjectInsideClearOfTheEdgeAndApart) {
             const auto result = ScenePlacement(random).Place(surface, kind, Info(kind).nominal, count);
             ASSERT_EQ(static_cast<int>(result.at.size()), count);
             const Size extent = Extent(kind, result.size);
+            // Drawn shapes shrink rather than crowd; pictures may need the tight spacing.
+            const auto spacing = result.spacing;
+            if (!IsPicture(kind) || count == 1) {
+                EXPECT_EQ(spacing, Roomy);
+            }
+            ASSERT_TRUE(spacing == Roomy || spacing == Tight);
+            const int M = spacing.margin, G = spacing.gap;
             for (std::size_t i = 0; i < result.at.size(); ++i) {
                 const Point p = result.at[i];
                 SCOPED_TRACE(testing::Message() << "N " << count << " seed " << seed << " object " << i);
@@ -104,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKindAndSurface, ScenePlacementTest, testing::Value
 TEST(ScenePlacement, OneObjectIsPlacedUniformlyOverTheWholeRange) {
     const Size surface{150, 100};
     const Size extent = Extent(ShapeKind::Square, {40, 40});
-    const int low = 1 + M, high = surface.width - M - extent.width + 1;
+    const int low = 1 + Roomy.margin, high = surface.width - Roomy.margin - extent.width + 1;
     std::vector<int> hits(static_cast<std::size_t>(high - low + 1));
     runtime::Random random(7);
     ScenePlacement placement(random);
