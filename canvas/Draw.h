@@ -284,9 +284,9 @@ private:
     };
     StrideCache strideCache_;
 
-    // Distinct colours of the 8-bit conversion, blue-green-red, in the
-    // order they first occur.
-    std::vector<std::array<std::uint8_t, 3>> colourList_;
+    // Builds the 8-bit image of a 24-bit buffer into BitmapFileData256;
+    // RESOLUTION is written as pixels per metre across and down.
+    void ConvertTo256(const Bytes& source, std::int32_t width, std::int32_t height, std::int32_t resolution);
 };
 
 }  // namespace canvas

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "canvas/Draw.h"
 
@@ -25,6 +26,13 @@ constexpr std::size_t Stride(std::int32_t width) {
 // 54 header bytes and the rows, without the spare byte.
 constexpr std::size_t ImageBytes(std::int32_t width, std::int32_t height) {
     return height <= 0 ? HeaderSize : HeaderSize + Stride(width) * static_cast<std::size_t>(height);
+}
+
+// Whether a buffer of this size fits the 32-bit BufferSize fields.
+constexpr bool Describable(std::int64_t width, std::int64_t height) {
+    constexpr std::int64_t limit = 0xFFFFFFFFll;
+    if (width < 0 || height < 0 || width > limit / 3 || height > 0x7FFFFFFFll) return false;
+    return static_cast<std::int64_t>(ImageBytes(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height))) < limit;
 }
 
 // Colour (red in the low byte) to the blue-green-red bytes of a pixel, and back.
@@ -67,10 +75,13 @@ inline bool ClipRange(std::int32_t a, std::int32_t b, std::int32_t limit, std::i
 
 // A view of one bitmap file buffer with canvas coordinates. Its height is cut
 // to the rows the buffer really holds, so no helper can reach past its end.
-class View {
+template <typename Byte>
+class BasicView {
+    using Buffer = std::conditional_t<std::is_const_v<Byte>, const Bytes, Bytes>;
+
 public:
-    View() = default;
-    View(Bytes& buffer, std::int32_t width, std::int32_t height) {
+    BasicView() = default;
+    BasicView(Buffer& buffer, std::int32_t width, std::int32_t height) {
         const std::size_t stride = Stride(width);
         if (stride == 0 || height <= 0 || buffer.size() < HeaderSize) return;
         const std::size_t rows = (buffer.size() - HeaderSize) / stride;
@@ -88,36 +99,41 @@ public:
     }
 
     // Canvas row y (1 = top) starts here; rows are stored bottom row first.
-    std::uint8_t* Row(std::int32_t y) const {
+    Byte* Row(std::int32_t y) const {
         return bytes_ + HeaderSize + static_cast<std::size_t>(height_ - y) * stride_;
     }
     // Stored row r (0 = bottom).
-    std::uint8_t* StoredRow(std::int32_t r) const {
+    Byte* StoredRow(std::int32_t r) const {
         return bytes_ + HeaderSize + static_cast<std::size_t>(r) * stride_;
     }
-    std::uint8_t* Pixel(std::int32_t x, std::int32_t y) const {
+    Byte* Pixel(std::int32_t x, std::int32_t y) const {
         return Row(y) + BytesPerPixel * static_cast<std::size_t>(x - 1);
     }
 
     // Columns x0..x1 (either order) of row y, clipped to the view.
-    void FillRow(std::int32_t y, std::int32_t x0, std::int32_t x1, std::int32_t colour) const {
+    void FillRow(std::int32_t y, std::int32_t x0, std::int32_t x1, std::int32_t colour) const
+        requires(!std::is_const_v<Byte>) {
         std::int32_t first = 0, last = 0;
         if (y < 1 || y > height_ || !ClipRange(x0, x1, width_, first, last)) return;
         FillPixels(Pixel(first, y), static_cast<std::size_t>(last - first + 1), colour);
     }
     // Rows y0..y1 (either order) of column x, clipped to the view.
-    void FillColumn(std::int32_t x, std::int32_t y0, std::int32_t y1, std::int32_t colour) const {
+    void FillColumn(std::int32_t x, std::int32_t y0, std::int32_t y1, std::int32_t colour) const
+        requires(!std::is_const_v<Byte>) {
         std::int32_t first = 0, last = 0;
         if (x < 1 || x > width_ || !ClipRange(y0, y1, height_, first, last)) return;
         for (std::int32_t y = first; y <= last; ++y) Store(Pixel(x, y), colour);
     }
 
 private:
-    std::uint8_t* bytes_ = nullptr;
+    Byte* bytes_ = nullptr;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
     std::size_t stride_ = 0;
 };
+
+using View = BasicView<std::uint8_t>;
+using ConstView = BasicView<const std::uint8_t>;
 
 // The canvas's current drawing target; empty before Init and after Kill.
 inline View Target(Draw& canvas) {
