@@ -7,7 +7,7 @@
 
 #include "canvas/tests/FakeHost.h"
 #include "shapor/tests/Regions.h"
-#include "shapor/tests/SceneFolder.h"
+#include "shapor/testing/SceneFolder.h"
 
 namespace shapor {
 namespace {
@@ -52,17 +52,6 @@ protected:
     Variables v;
     ShapeScene scene{v, drawer, random};
 };
-
-TEST_F(ShapeSceneTest, EveryObjectCanBeCountedOnItsOwn) {
-    for (int n = 0; n <= 10; ++n) {
-        EveryKind(n, 4, [&](const std::string&) {
-            const auto pieces = CountPieces(host.LastPicture());
-            ASSERT_TRUE(pieces.valid);
-            EXPECT_EQ(pieces.count, n);
-            EXPECT_FALSE(pieces.touchEdge);
-        });
-    }
-}
 
 TEST_F(ShapeSceneTest, TheSceneBuildsUpObjectByObject) {
     EveryKind(6, 2, [&](const std::string& kind) {
