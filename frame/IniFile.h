@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace frame {
@@ -39,9 +40,11 @@ public:
     // Removes every line of `key` in the section; other lines stay.
     void Remove(std::string_view section, std::string_view key);
 
+    // The keys of the section and their values (cut), in file order; a key
+    // that comes twice is listed once, with the value Find reads.
+    std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
+
     bool HasSection(std::string_view section) const;
-    // Number of key lines in the section (0 when there is none).
-    std::size_t KeyCount(std::string_view section) const;
 
 private:
     enum class Kind { Other, Section, Key };
