@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "assets/BuiltInPictures.h"
 #include "frame/Program.h"
 #include "frame/SettingsManager.h"
 #include "runtime/backends/headless/Headless.h"
@@ -17,7 +18,7 @@ namespace shapor::testing {
 class Trainer {
 public:
     explicit Trainer(std::uint64_t seed = 1)
-        : headless_(runtime::CreateHeadlessRuntime({.seed = seed})),
+        : headless_(Desktop(seed)),
           program_({"shapor", "shapor.INI"}, *headless_.runtime, settings_),
           main(program_) {
         opened = main.thisWindow.Start() == 0;
@@ -41,6 +42,12 @@ public:
     runtime::Random& Random() { return headless_.runtime->random(); }
 
 private:
+    static runtime::Headless Desktop(std::uint64_t seed) {
+        runtime::Headless headless = runtime::CreateHeadlessRuntime({.seed = seed});
+        headless.runtime->pictures().AddBuiltIn(BuiltInPictures());
+        return headless;
+    }
+
     SceneFolder folder_;
     runtime::Headless headless_;
     frame::SettingsManager settings_;
