@@ -18,34 +18,78 @@ constexpr int D = runtime::DefaultSize;
 constexpr FontSpec Digits{"Arial", 72, true};
 constexpr FontSpec Sign{"Arial", 48, true};
 
-constexpr ControlDefinition OptionGroup(int n, std::string_view label, int x, int y, int w, int h) {
-    return {.number = n, .label = label, .kind = ControlKind::OptionGroup,
-            .x = x, .y = y, .width = w, .height = h, .boxed = true};
+// Every control starts from the runtime's defaults (designated initialisers
+// would name every field); the helpers set what the table gives.
+constexpr ControlDefinition Control(int n, std::string_view label, ControlKind kind, int x = 0,
+                                    int y = 0, int w = D, int h = D) {
+    ControlDefinition c;
+    c.number = n;
+    c.label = label;
+    c.kind = kind;
+    c.x = x;
+    c.y = y;
+    c.width = w;
+    c.height = h;
+    return c;
 }
-// A numeral button of a grid: button k shows "k-1.bmp" and stands for k - 1.
+constexpr ControlDefinition Menu(int n, std::string_view label, std::string_view text) {
+    ControlDefinition c = Control(n, label, ControlKind::Menu);
+    c.text = text;
+    return c;
+}
+constexpr ControlDefinition Separator(int menu) {
+    ControlDefinition c = Control(0, "", ControlKind::MenuSeparator);
+    c.parent = menu;
+    return c;
+}
+constexpr ControlDefinition CloseItem(int n, std::string_view label, int menu, std::string_view text) {
+    ControlDefinition c = Control(n, label, ControlKind::MenuItem);
+    c.text = text;
+    c.parent = menu;
+    c.command = runtime::MenuCommand::CloseWindow;
+    return c;
+}
+constexpr ControlDefinition OptionGroup(int n, std::string_view label, int x, int y, int w, int h) {
+    ControlDefinition c = Control(n, label, ControlKind::OptionGroup, x, y, w, h);
+    c.boxed = true;
+    return c;
+}
+// A numeral button of a grid: it shows "v.bmp" and stands for v.
 constexpr ControlDefinition Numeral(int n, std::string_view label, int group, int x, int y,
                                     std::string_view picture, std::string_view value,
                                     int w = D, int h = D) {
-    return {.number = n, .label = label, .kind = ControlKind::Radio, .x = x, .y = y,
-            .width = w, .height = h, .text = picture, .value = value, .parent = group};
+    ControlDefinition c = Control(n, label, ControlKind::Radio, x, y, w, h);
+    c.text = picture;
+    c.value = value;
+    c.parent = group;
+    return c;
 }
 constexpr ControlDefinition TextRadio(int n, std::string_view label, int group, int x, int y,
                                       std::string_view text) {
-    return {.number = n, .label = label, .kind = ControlKind::Radio, .x = x, .y = y,
-            .text = text, .value = text, .parent = group};
+    ControlDefinition c = Control(n, label, ControlKind::Radio, x, y);
+    c.text = text;
+    c.value = text;
+    c.parent = group;
+    return c;
 }
 constexpr ControlDefinition Display(int n, std::string_view label, int x, int y, int w, int h,
                                     std::string_view picture, FontSpec font) {
-    return {.number = n, .label = label, .kind = ControlKind::Display, .x = x, .y = y,
-            .width = w, .height = h, .picture = picture, .font = font};
+    ControlDefinition c = Control(n, label, ControlKind::Display, x, y, w, h);
+    c.picture = picture;
+    c.font = font;
+    return c;
+}
+constexpr ControlDefinition BlackLine(int n, std::string_view label, int x, int y, int w, int h) {
+    ControlDefinition c = Control(n, label, ControlKind::Line, x, y, w, h);
+    c.lineColour = 0;
+    return c;
 }
 
 // clang-format off
 inline constexpr std::array<ControlDefinition, 37> MenuControls{{
-    {.number = 1, .label = "FILEMENU", .kind = ControlKind::Menu, .text = "&File"},
-    {.kind = ControlKind::MenuSeparator, .parent = 1},
-    {.number = 2, .label = "EXIT", .kind = ControlKind::MenuItem, .text = "E&xit", .parent = 1,
-     .command = runtime::MenuCommand::CloseWindow},
+    Menu(1, "FILEMENU", "&File"),
+    Separator(1),
+    CloseItem(2, "EXIT", 1, "E&xit"),
 
     OptionGroup(3, "N1", 5, 4, 78, 67),
     Numeral(4, "N1:RADIO1", 3, 8, 11, "0.bmp", "0", 17, 18),
@@ -60,8 +104,7 @@ inline constexpr std::array<ControlDefinition, 37> MenuControls{{
     Numeral(13, "N1:RADIO10", 3, 26, 45, "9.bmp", "9", 17, 18),
     Numeral(14, "N1:RADIO11", 3, 44, 45, "10.bmp", "10", 17, 18),
     Display(15, "N1:2", 106, 11, 78, 58, "n-3", Digits),
-    {.number = 16, .label = "DRAW1", .kind = ControlKind::Image, .x = 199, .y = 10,
-     .width = 100, .height = 60},
+    Control(16, "DRAW1", ControlKind::Image, 199, 10, 100, 60),
 
     OptionGroup(17, "OPERATOR", 18, 75, 50, 36),
     TextRadio(18, "OPERATOR:RADIO1", 17, 22, 83, "PLUS"),
@@ -81,25 +124,30 @@ inline constexpr std::array<ControlDefinition, 37> MenuControls{{
     Numeral(31, "N2:RADIO10", 21, 24, 159, "9.bmp", "9"),
     Numeral(32, "N2:RADIO11", 21, 42, 159, "10.bmp", "10"),
 
-    {.number = 33, .label = "STRING2", .kind = ControlKind::String, .x = 193, .y = 134},
-    {.number = 34, .label = "LINE1", .kind = ControlKind::Line, .x = 94, .y = 185, .width = 112,
-     .height = 0, .lineColour = 0},
+    Control(33, "STRING2", ControlKind::String, 193, 134),
+    BlackLine(34, "LINE1", 94, 185, 112, 0),
     Display(35, "SUMIT", 106, 195, 78, 58, "N-3", Digits),
     Display(36, "N2:2", 106, 121, 78, 58, "n-3", Digits),
 }};
 // clang-format on
+
+// Caption, icon, 320 x 286 dialog units, the runtime's default font, a
+// minimize button and a fixed frame.
+constexpr runtime::WindowDefinition Window() {
+    runtime::WindowDefinition w;
+    w.caption = "Korvanda";
+    w.icon = "working.ico";
+    w.width = 320;
+    w.height = 286;
+    w.systemMenu = true;
+    w.minimizeBox = true;
+    w.maximizeBox = false;
+    w.resizable = false;
+    w.controls = MenuControls;
+    return w;
+}
 }  // namespace def
 
-inline constexpr runtime::WindowDefinition MenuWindow{
-    .caption = "Korvanda",
-    .icon = "working.ico",
-    .width = 320,
-    .height = 286,
-    .systemMenu = true,
-    .minimizeBox = true,
-    .maximizeBox = false,
-    .resizable = false,
-    .controls = def::MenuControls,
-};
+inline constexpr runtime::WindowDefinition MenuWindow = def::Window();
 
 }  // namespace shapor
