@@ -20,9 +20,10 @@ void ShapeScene::DrawShapes1() {
     const KindInfo& kind = Kinds[static_cast<std::size_t>(R(FirstKind, LastKind) - 1)];
     v_.LocShape = kind.name;
 
-    const auto [at, size] = placement_.Place({Drawer1.Width, Drawer1.Height}, kind.kind,
-                                             NominalSize(kind), v_.N1);
-    for (const runtime::Point p : at) {
+    const auto placed = placement_.Place({Drawer1.Width, Drawer1.Height}, kind.kind,
+                                         NominalSize(kind), v_.N1);
+    const runtime::Size size = placed.size;
+    for (const runtime::Point p : placed.at) {
         switch (kind.kind) {
             case ShapeKind::Circle:
                 Drawer1.Sphere(p.x, p.y, size.width, size.height, R(0, AnyColour), 0, 1.0, 0.0);
@@ -37,8 +38,8 @@ void ShapeScene::DrawShapes1() {
                 DrawTriangle(p, size);
                 break;
             default: {
-                const auto pictures = kind.pictures;
-                const auto& file = pictures[static_cast<std::size_t>(R(1, static_cast<int>(pictures.size())) - 1)];
+                const int j = R(1, static_cast<int>(kind.pictures.size()));
+                const std::string_view file = kind.pictures[static_cast<std::size_t>(j - 1)];
                 // White is the pictures' ground: the scene shows through it.
                 Drawer1.Image(p.x, p.y, 0, 0, file, PlaceOnce, White);
                 break;
