@@ -71,6 +71,7 @@ public:
 
 class WindowManagerTest : public ::testing::Test {
 protected:
+    void SetUp() override { settings_.Open("test.INI"); }
     std::filesystem::path File() const { return temp_.Path() / "korvanda" / "test.INI"; }
 
     TempFolder temp_;
