@@ -40,7 +40,7 @@ ScenePlacement::Result ScenePlacement::Place(runtime::Size surface, ShapeKind ki
                                              runtime::Size nominal, int count) {
     if (count <= 0) return {{}, nominal};
     runtime::Size size = nominal;
-    for (const Spacing spacing : {Roomy, Tight}) {
+    for (const Spacing spacing : {Roomy, Snug, Tight}) {
         size = nominal;
         for (;;) {
             const runtime::Size extent = Extent(kind, size);

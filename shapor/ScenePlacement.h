@@ -23,8 +23,9 @@ public:
         friend bool operator==(const Spacing&, const Spacing&) = default;
     };
     static constexpr Spacing Roomy{3, 2};
-    // Still one white pixel around every object: for pictures, which cannot
-    // shrink, and surfaces too small for the smallest shapes.
+    // Closer, for pictures, which cannot shrink, and for surfaces too small
+    // for the smallest shapes; still white around every object.
+    static constexpr Spacing Snug{2, 1};
     static constexpr Spacing Tight{1, 1};
     // The smallest side a drawn object is shrunk to.
     static constexpr int SmallestSide = 4;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shapor/PictureBounds.h"
+
 namespace shapor {
 
 namespace {
@@ -20,6 +22,7 @@ void ShapeScene::DrawShapes1() {
     const KindInfo& kind = Kinds[static_cast<std::size_t>(R(FirstKind, LastKind) - 1)];
     v_.LocShape = kind.name;
 
+    MeasurePictures(kind);
     const auto placed = placement_.Place({Drawer1.Width, Drawer1.Height}, kind.kind,
                                          NominalSize(kind), v_.N1);
     const runtime::Size size = placed.size;
@@ -39,9 +42,12 @@ void ShapeScene::DrawShapes1() {
                 break;
             default: {
                 const int j = R(1, static_cast<int>(kind.pictures.size()));
-                const std::string_view file = kind.pictures[static_cast<std::size_t>(j - 1)];
-                // White is the pictures' ground: the scene shows through it.
-                Drawer1.Image(p.x, p.y, 0, 0, file, PlaceOnce, White);
+                const auto index = static_cast<std::size_t>(j - 1);
+                // The showing part goes where the placement put the object;
+                // white is the pictures' ground, and the scene shows through it.
+                const runtime::Rect inked = inked_[index].value_or(runtime::Rect{});
+                Drawer1.Image(p.x - inked.x, p.y - inked.y, 0, 0, kind.pictures[index], PlaceOnce,
+                              White);
                 break;
             }
         }
@@ -60,13 +66,16 @@ void ShapeScene::DrawTriangle(runtime::Point at, runtime::Size size) {
     Drawer1.Display();
 }
 
-runtime::Size ShapeScene::NominalSize(const KindInfo& kind) {
+void ShapeScene::MeasurePictures(const KindInfo& kind) {
+    inked_.clear();
+    for (const std::string_view file : kind.pictures) inked_.push_back(InkedBounds(file));
+}
+
+runtime::Size ShapeScene::NominalSize(const KindInfo& kind) const {
     if (kind.pictures.empty()) return kind.nominal;
     runtime::Size largest{0, 0};
-    for (const std::string_view file : kind.pictures) {
-        std::int32_t width = 0, height = 0;
-        Drawer1.ImageDimensions(width, height, file);
-        largest = {std::max(largest.width, width), std::max(largest.height, height)};
+    for (const auto& inked : inked_) {
+        if (inked) largest = {std::max(largest.width, inked->width), std::max(largest.height, inked->height)};
     }
     // Pictures that cannot be read draw nothing; plan for the largest allowed.
     if (largest.width <= 0 || largest.height <= 0) return LargestPicture;

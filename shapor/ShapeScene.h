@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "canvas/Draw.h"
 #include "runtime/Services.h"
 #include "runtime/Types.h"
@@ -23,14 +26,17 @@ private:
     // One triangle pointing up, its box's top-left at `at`: base size.width,
     // height size.height.
     void DrawTriangle(runtime::Point at, runtime::Size size);
-    // How big the kind's objects are: the drawn size, or the largest of its pictures.
-    runtime::Size NominalSize(const KindInfo& kind);
+    // The part of each of the kind's pictures that shows (none for the drawn kinds).
+    void MeasurePictures(const KindInfo& kind);
+    // How big the kind's objects are: the drawn size, or the largest showing part of its pictures.
+    runtime::Size NominalSize(const KindInfo& kind) const;
     int R(int low, int high) { return random_.Between(low, high); }
 
     Variables& v_;
     canvas::Draw& Drawer1;
     runtime::Random& random_;
     ScenePlacement placement_;
+    std::vector<std::optional<runtime::Rect>> inked_;  // of the current kind's pictures
 };
 
 }  // namespace shapor

@@ -5,8 +5,8 @@
 namespace shapor::testing {
 
 // The size of the drawing surface DRAW1, in pixels, with the runtime's default font.
-constexpr int SurfaceWidth = 175;
-constexpr int SurfaceHeight = 120;
+constexpr int SurfaceWidth = 150;
+constexpr int SurfaceHeight = 98;
 
 // Makes the folder of the shipped scene pictures the working folder, as
 // when the program runs, for the lifetime of the object.

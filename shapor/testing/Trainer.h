@@ -43,7 +43,9 @@ public:
 
 private:
     static runtime::Headless Desktop(std::uint64_t seed) {
-        runtime::Headless headless = runtime::CreateHeadlessRuntime({.seed = seed});
+        runtime::HeadlessOptions options;
+        options.seed = seed;
+        runtime::Headless headless = runtime::CreateHeadlessRuntime(options);
         headless.runtime->pictures().AddBuiltIn(BuiltInPictures());
         return headless;
     }
