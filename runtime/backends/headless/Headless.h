@@ -69,6 +69,7 @@ public:
 private:
     std::chrono::steady_clock::time_point now_{};
     std::int32_t timeOfDay_ = 1;
+    std::chrono::milliseconds belowHundredth_{0};  // so many small steps still add up
 };
 
 // Records what the program asked to play, and when.
