@@ -14,7 +14,7 @@ struct WavDeleter {
     void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
 };
 
-int FrameBytes(const SDL_AudioSpec& spec) { return SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels; }
+int FrameBytes(const SDL_AudioSpec& format) { return SDL_AUDIO_BITSIZE(format.format) / 8 * format.channels; }
 
 }  // namespace
 
@@ -69,16 +69,16 @@ std::optional<SoundClip> LoadWav(const std::filesystem::path& file, const SDL_Au
         error = SDL_GetError();
         return std::nullopt;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec stored{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
     // Closes `source` whatever happens.
-    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(source, 1, &stored, &samples, &length) == nullptr) {
         error = SDL_GetError();
         return std::nullopt;
     }
     const std::unique_ptr<Uint8, WavDeleter> owned(samples);
-    return ConvertSound(spec, {samples, length}, device, error);
+    return ConvertSound(stored, {samples, length}, device, error);
 }
 
 SoundClip MakeBeep(const SDL_AudioSpec& device) {

@@ -21,7 +21,7 @@ using test::TempFolder;
 class DiskAudio : public testing::Test {
 protected:
     void SetUp() override {
-        sound.emplace(debug, folder.path());
+        sound.emplace(debug, folder.path(), idleClose);
         ASSERT_TRUE(sound->DeviceFormat()) << (debug.lines.empty() ? "" : debug.lines.front());
         format = *sound->DeviceFormat();
         ASSERT_EQ(format.format, AUDIO_S16SYS);
@@ -32,6 +32,24 @@ protected:
         std::vector<Sint16> interleaved;
         for (const Sint16 sample : frames) interleaved.insert(interleaved.end(), format.channels, sample);
         test::WriteFile(folder / name, test::MakeWav(format.freq, format.channels, interleaved));
+    }
+
+    // Waits until the device has closed for want of sound.
+    bool Closed() {
+        const auto giveUp = std::chrono::steady_clock::now() + 10s;
+        while (sound->DeviceFormat() && std::chrono::steady_clock::now() < giveUp) std::this_thread::sleep_for(5ms);
+        return !sound->DeviceFormat();
+    }
+
+    std::vector<Sint16> FirstChannel(const std::vector<std::uint8_t>& bytes) const {
+        const std::size_t frameBytes = 2u * format.channels;
+        std::vector<Sint16> firstChannel;
+        for (std::size_t at = 0; at + frameBytes <= bytes.size(); at += frameBytes) {
+            Sint16 sample;
+            std::memcpy(&sample, &bytes[at], 2);
+            firstChannel.push_back(sample);
+        }
+        return firstChannel;
     }
 
     // Lets the device play for `seconds` more, closes it and returns the
@@ -45,14 +63,7 @@ protected:
         while (std::filesystem::file_size(output) < wanted && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(5ms);
         sound.reset();
-        const auto bytes = test::ReadFile(output);
-        std::vector<Sint16> firstChannel;
-        for (std::size_t at = 0; at + frameBytes <= bytes.size(); at += frameBytes) {
-            Sint16 sample;
-            std::memcpy(&sample, &bytes[at], 2);
-            firstChannel.push_back(sample);
-        }
-        return firstChannel;
+        return FirstChannel(test::ReadFile(output));
     }
 
     TempFolder folder;
@@ -62,6 +73,12 @@ protected:
     CollectingDebug debug;
     std::optional<SdlSound> sound;
     SDL_AudioSpec format{};
+    std::chrono::milliseconds idleClose = SdlSound::DefaultIdleClose;
+};
+
+class QuietDiskAudio : public DiskAudio {
+protected:
+    QuietDiskAudio() { idleClose = 50ms; }
 };
 
 std::vector<Sint16> Ramp(std::size_t count, int from) {
@@ -131,6 +148,19 @@ TEST_F(DiskAudio, SoundIsKeptAfterItsFirstUse) {
     const auto played = Played(0.15);
     EXPECT_LT(Find(played, voice), played.size());
     EXPECT_TRUE(debug.lines.empty()) << debug.lines.front();
+}
+
+TEST_F(QuietDiskAudio, DeviceClosesWhenQuietAndOpensForTheNextSound) {
+    ASSERT_TRUE(Closed()) << "closed after a spell of silence";
+    const auto voice = Ramp(static_cast<std::size_t>(format.freq / 5), 3000);
+    WriteSound("7.wav", voice);
+    sound->Play("7.wav");
+    ASSERT_TRUE(sound->DeviceFormat()) << "open again";
+    ASSERT_TRUE(Closed()) << "and closed once the sound has ended";
+    // The disk driver starts its file afresh on opening.
+    const auto played = FirstChannel(test::ReadFile(output));
+    EXPECT_LT(Find(played, voice), played.size()) << "the whole sound was played before closing";
+    EXPECT_TRUE(debug.lines.empty());
 }
 
 TEST(SdlSound, WithoutAudioDeviceEverythingIsSilent) {

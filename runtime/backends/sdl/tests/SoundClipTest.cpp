@@ -15,11 +15,11 @@ using test::TempFolder;
 using test::WriteFile;
 
 SDL_AudioSpec Format(int rate, int channels, SDL_AudioFormat format = AUDIO_S16SYS) {
-    SDL_AudioSpec spec{};
-    spec.freq = rate;
-    spec.channels = static_cast<Uint8>(channels);
-    spec.format = format;
-    return spec;
+    SDL_AudioSpec result{};
+    result.freq = rate;
+    result.channels = static_cast<Uint8>(channels);
+    result.format = format;
+    return result;
 }
 
 std::vector<Sint16> Samples(const SoundClip& clip) {
