@@ -14,4 +14,11 @@ list(APPEND CANVAS_PRIMITIVE_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/ThickLine.cpp
 )
 list(APPEND CANVAS_PRIMITIVE_TESTS
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/BoxTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/EllipseTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/FillIdentityTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/ImageTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/LineTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/PolygonTest.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tests/SphereTest.cpp
 )
