@@ -1,0 +1,36 @@
+#pragma once
+
+#include <chrono>
+#include <string_view>
+
+#include "abacor/Problem.h"
+#include "runtime/Services.h"
+
+namespace abacor {
+
+// Speaks by starting recorded sound files; each word gets half a second.
+class Voice {
+public:
+    static constexpr std::chrono::milliseconds PauseLength{500};
+
+    Voice(runtime::SoundService& sound, runtime::Clock& clock) : sound_(sound), clock_(clock) {}
+
+    // Starts the file and returns at once; it cuts off a word still playing.
+    void Say(std::string_view file) { sound_.Play(file); }
+    void SayNumber(int value);
+
+    // Half a second of sleep, measured on the monotonic clock so that it also
+    // ends across midnight. No event is handled meanwhile: input waits in the
+    // platform's queue.
+    void Pause();
+
+    // "3", "plus", "4", "equals", "7", half a second apart and a whole second
+    // before the result; a negative result is preceded by "minus".
+    void SayEquation(const Variables& v);
+
+private:
+    runtime::SoundService& sound_;
+    runtime::Clock& clock_;
+};
+
+}  // namespace abacor

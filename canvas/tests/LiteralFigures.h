@@ -1,0 +1,169 @@
+#pragma once
+
+// The fills as their algorithms state them, pixel by pixel through PutPixel:
+// every row drawn as often as the algorithm draws it, every ring over the
+// last. The figure tests compare the canvas's span fills against these.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "canvas/Draw.h"
+
+namespace canvas::testing::literal {
+
+// Line(x, y, w, 0) in `colour`: x..x+w either way, nothing for w = 0.
+inline void Row(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t colour) {
+    if (w == 0) return;
+    for (std::int32_t c = std::min(x, x + w); c <= std::max(x, x + w); ++c) d.PutPixel(c, y, colour);
+}
+
+inline void Normalise(std::int32_t& x, std::int32_t& y, std::int32_t& w, std::int32_t& h) {
+    if (w < 0) x -= -w, w = -w;
+    if (h < 0) y -= -h, h = -h;
+}
+
+// Box with non-zero sizes.
+inline void Box(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, std::int32_t fill) {
+    Normalise(x, y, w, h);
+    if (x > d.Width || y > d.Height) return;
+    const std::int32_t c0 = std::max(x, 1), c1 = std::min(x + w - 1, d.Width);
+    const std::int32_t r0 = std::max(y, 1), r1 = std::min(y + h - 1, d.Height);
+    if (fill >= 0 && c0 <= c1)
+        for (std::int32_t row = r0; row <= r1; ++row) Row(d, c0, row, c1 - c0, fill);
+    if (d.PenColor >= 0) {
+        d.Line(x, y, w - 1, 0);
+        d.Line(x, y, 0, h - 1);
+        d.Line(x + w - 1, y, 0, h - 1);
+        d.Line(x, y + h - 1, w - 1, 0);
+    }
+}
+
+// Thin-pen Ellipse with non-zero sizes.
+inline void Ellipse(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, std::int32_t fill) {
+    Normalise(x, y, w, h);
+    if (fill >= 0) d.FillColor = fill;
+    const std::int64_t a = (w - 1) / 2, b = (h - 1) / 2;
+    const auto cx = static_cast<std::int32_t>(x + a), cy = static_cast<std::int32_t>(y + b);
+    auto put = [&](std::int64_t px, std::int64_t py) {
+        d.PutPixel(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py), -1);
+    };
+    if (w == h) {
+        const std::int64_t r = a;
+        auto walk = [&](auto visit) {
+            std::int64_t px = 0, py = r, dd = 1 - r;
+            while (px <= py) {
+                visit(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py));
+                if (dd < 0) {
+                    ++px;
+                    dd += 2 * px + 1;
+                } else {
+                    ++px;
+                    --py;
+                    dd += 2 * (px - py) + 1;
+                }
+            }
+        };
+        if (fill >= 0)
+            walk([&](std::int32_t px, std::int32_t py) {
+                Row(d, cx - px, cy + py, 2 * px, fill);
+                Row(d, cx - px, cy - py, 2 * px, fill);
+                Row(d, cx - py, cy + px, 2 * py, fill);
+                Row(d, cx - py, cy - px, 2 * py, fill);
+            });
+        if (!(fill >= 0 && d.PenColor == fill) && d.PenColor >= 0)
+            walk([&](std::int32_t px, std::int32_t py) {
+                put(cx + px, cy + py), put(cx - px, cy + py), put(cx + px, cy - py), put(cx - px, cy - py);
+                put(cx + py, cy + px), put(cx - py, cy + px), put(cx + py, cy - px), put(cx - py, cy - px);
+            });
+        return;
+    }
+    auto walk = [&](auto visit) {
+        const std::int64_t a2 = a * a, b2 = b * b;
+        const std::int64_t crit1 = -(a2 / 4 + a % 2 + b2), crit2 = -(b2 / 4 + b % 2 + a2), crit3 = -(b2 / 4 + b % 2);
+        std::int64_t t = -a2 * b, dxt = 0, dyt = -2 * a2 * b;
+        const std::int64_t d2xt = 2 * b2, d2yt = 2 * a2;
+        std::int64_t px = 0, py = b;
+        while (py >= 0 && px <= a) {
+            visit(static_cast<std::int32_t>(px), static_cast<std::int32_t>(py));
+            if (t + b2 * px <= crit1 || t + a2 * py <= crit3) {
+                ++px, dxt += d2xt, t += dxt;
+            } else if (t - a2 * py > crit2) {
+                --py, dyt += d2yt, t += dyt;
+            } else {
+                ++px, dxt += d2xt, t += dxt;
+                --py, dyt += d2yt, t += dyt;
+            }
+        }
+    };
+    if (fill >= 0)
+        walk([&](std::int32_t px, std::int32_t py) {
+            Row(d, cx - px, cy - py, 2 * px, fill);
+            Row(d, cx - px, cy + py, 2 * px, fill);
+        });
+    if (d.PenColor >= 0)
+        walk([&](std::int32_t px, std::int32_t py) {
+            put(cx + px, cy + py);
+            if (!(px == 0 && py == 0)) put(cx - px, cy - py);
+            if (px != 0 && py != 0) put(cx + px, cy - py), put(cx - px, cy + py);
+        });
+}
+
+// The thick circle ring of a box of `w` pixels, in the pen colour.
+inline void ThickCircleRing(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w) {
+    const std::int32_t r = (w + 1) / 2 - 1, ri = r - d.PenWidth + 1;
+    const std::int32_t cx = x + r, cy = y + r;
+    auto advance = [](std::int32_t& px, std::int32_t& py, std::int32_t& dd) {
+        if (dd < 0) {
+            ++px;
+            dd += 2 * px + 1;
+        } else {
+            ++px;
+            --py;
+            dd += 2 * (px - py) + 1;
+        }
+    };
+    std::int32_t ox = 0, oy = r, od = 1 - r, ix = 0, iy = ri, id = 1 - ri;
+    while (ox <= oy) {
+        for (std::int32_t row = cy + iy; row <= cy + oy; ++row) d.PutPixel(cx + ox, row, -1), d.PutPixel(cx - ox, row, -1);
+        for (std::int32_t row = cy - oy; row <= cy - iy; ++row) d.PutPixel(cx + ox, row, -1), d.PutPixel(cx - ox, row, -1);
+        for (std::int32_t side : {ox, -ox}) {
+            for (std::int32_t col = cx + iy; col <= cx + oy; ++col) d.PutPixel(col, cy + side, -1);
+            for (std::int32_t col = cx - oy; col <= cx - iy; ++col) d.PutPixel(col, cy + side, -1);
+        }
+        advance(ox, oy, od);
+        advance(ix, iy, id);
+    }
+}
+
+// Sphere of a circle: rings of a two-pixel pen, one over the other, each in
+// the colour reached after as many steps, then the outline in the pen.
+inline void CircleSphere(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t outer,
+                         std::int32_t inner) {
+    const std::int32_t savedWidth = d.PenWidth, savedColor = d.PenColor;
+    const std::int32_t x0 = x, y0 = y, w0 = w;
+    double cur[3], inc[3];
+    for (int i = 0; i < 3; ++i) {
+        cur[i] = (outer >> (8 * i)) & 0xFF;
+        if (w > 1) inc[i] = (((inner >> (8 * i)) & 0xFF) - cur[i]) / (w / 2);
+    }
+    std::int32_t colour = outer;
+    d.PenWidth = 2;
+    d.PenColor = colour;
+    while (w > 1) {
+        ThickCircleRing(d, x, y, w);
+        ++x, ++y, w -= 2;
+        std::uint32_t bits = static_cast<std::uint32_t>(colour) & 0xFF000000u;
+        for (int i = 0; i < 3; ++i) {
+            cur[i] = std::clamp(cur[i] + inc[i], 0.0, 255.0);
+            bits |= static_cast<std::uint32_t>(std::floor(cur[i] + 0.5)) << (8 * i);
+        }
+        colour = static_cast<std::int32_t>(bits);
+        d.PenColor = colour;
+    }
+    d.PenWidth = savedWidth;
+    d.PenColor = savedColor;
+    if (d.PenColor >= 0) d.Ellipse(x0, y0, w0, w0, -1);
+}
+
+}  // namespace canvas::testing::literal

@@ -1,0 +1,11 @@
+#include "assets/BuiltInPictures.h"
+#include "frame/Program.h"
+#include "runtime/Runtime.h"
+#include "shapor/Main.h"
+
+int main() {
+    return frame::RunDesktopProgram({"shapor", "shapor.INI"}, [](frame::Program& program) {
+        program.GetRuntime().pictures().AddBuiltIn(BuiltInPictures());
+        shapor::Main(program);
+    });
+}
