@@ -1,6 +1,7 @@
 // The spoken words: format, length, trimmed silence, equal loudness.
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct Voice {
     std::string name;
     double limit;
 };
+
+void PrintTo(const Voice& v, std::ostream* os) { *os << v.name << ".wav"; }
 
 std::vector<Voice> Voices() {
     std::vector<Voice> all;
