@@ -118,6 +118,14 @@ TEST_F(Input, EnterOrSpaceChoosesTheFocusedRadio) {
     EXPECT_EQ(f.op, "MINUS");
 }
 
+TEST_F(Input, ExposedWindowIsPresentedAgain) {
+    const int presents = f.headless.platform->PresentCount();
+    f.headless.platform->Inject({InputEvent::Type::Exposed, {}, 0, false});
+    EXPECT_TRUE(Drain(*f.window).empty());
+    EXPECT_EQ(f.headless.platform->PresentCount(), presents + 1);
+    EXPECT_EQ(f.headless.platform->LastFrame().pixels, f.window->Frame().pixels);
+}
+
 TEST_F(Input, ClickMovesTheFocus) {
     Click(*f.window, Id(Ctl::Go));
     Drain(*f.window);
