@@ -80,6 +80,8 @@ public:
     ControlId ControlAt(Point clientPixel) const;
     ControlId Find(std::string_view label) const;
     Size ClientSize() const;
+    // The window font as used: the definition's, or the default (Arial 8 points).
+    FontSpec WindowFont() const;
     // Size of one dialog unit, in 96-DPI pixels, from the window font.
     double DialogUnitX() const;
     double DialogUnitY() const;

@@ -109,6 +109,11 @@ TEST_P(Render, IncrementalFrameEqualsAFullRepaint) {
     fresh.Bind(Id(Ctl::Symbol), f.symbol.Span());
     change(fresh);
     EXPECT_EQ(f.window->Frame().pixels, fresh.Frame().pixels);
+
+    // What was drawn before a refresh reaches the desktop with it.
+    f.number = 1;
+    f.window->Refresh();
+    EXPECT_EQ(f.headless.platform->LastFrame().pixels, f.window->Frame().pixels);
 }
 
 TEST_P(Render, ScreenshotIsAPngOfTheFrame) {

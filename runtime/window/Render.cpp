@@ -78,9 +78,9 @@ void Window::Impl::MarkDirty(int index) {
 
 bool Window::Impl::RenderDirty() {
     if (dirty.empty()) return false;
-    std::vector<Rect> areas;
-    areas.swap(dirty);
-    for (const Rect& area : areas) Repaint(area);
+    for (const Rect& area : dirty) Repaint(area);
+    unpresented.insert(unpresented.end(), dirty.begin(), dirty.end());
+    dirty.clear();
     return true;
 }
 
@@ -112,8 +112,10 @@ void Window::Impl::Repaint(const Rect& area) {
 }
 
 void Window::Impl::PresentIfOpen() {
-    const bool changed = RenderDirty();
-    if (open && changed) runtime.platform().Present(frame);
+    RenderDirty();
+    if (!open || unpresented.empty()) return;
+    runtime.platform().PresentChanged(frame, unpresented);
+    unpresented.clear();
 }
 
 const Image& Window::Impl::PictureAtScale(const std::shared_ptr<const Image>& picture) {

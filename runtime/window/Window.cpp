@@ -46,6 +46,7 @@ bool Window::Open() {
     w.ApplyAllBindings();
     w.MarkAll();
     w.RenderDirty();
+    w.unpresented.clear();
     w.runtime.platform().Present(w.frame);
     if (w.wantMaximized) w.runtime.platform().SetMaximized(true);
     if (w.wantMinimized) w.runtime.platform().SetMinimized(true);
@@ -187,6 +188,11 @@ ControlId Window::Find(std::string_view label) const {
     for (const auto& c : impl_->controls)
         if (c.def->label == label) return c.Id();
     return ControlId::None;
+}
+
+FontSpec Window::WindowFont() const {
+    const window::ControlFont& f = impl_->windowFont;
+    return {f.face, f.points, f.bold, impl_->def.font.colour};
 }
 
 Size Window::ClientSize() const { return impl_->client; }

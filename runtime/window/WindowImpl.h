@@ -146,6 +146,9 @@ struct Window::Impl {
     void MarkRect(const Rect& framePixels);
     void MarkAll();
     Rect PaintBounds(int index) const;
+    std::vector<Rect> unpresented;  // repainted, not yet handed to the platform
+
+    // Repaints the dirty region; returns whether anything was repainted.
     bool RenderDirty();
     void Repaint(const Rect& area);
     void PresentIfOpen();

@@ -1,5 +1,6 @@
 #include "runtime/backends/headless/Headless.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace runtime {
@@ -25,6 +26,23 @@ void HeadlessPlatform::CloseWindow() { open_ = false; }
 
 void HeadlessPlatform::Present(const Image& frame) {
     frame_ = frame;
+    ++presents_;
+}
+
+void HeadlessPlatform::PresentChanged(const Image& frame, std::span<const Rect> changed) {
+    if (frame_.width != frame.width || frame_.height != frame.height) {
+        Present(frame);
+        return;
+    }
+    for (const Rect& r : changed) {
+        const int x0 = std::max(r.x, 0), x1 = std::min(r.x + r.width, frame.width);
+        for (int y = std::max(r.y, 0); y < std::min(r.y + r.height, frame.height); ++y) {
+            const std::size_t row = static_cast<std::size_t>(y) * frame.width;
+            std::copy(frame.pixels.begin() + static_cast<std::ptrdiff_t>(row + x0),
+                      frame.pixels.begin() + static_cast<std::ptrdiff_t>(row + x1),
+                      frame_.pixels.begin() + static_cast<std::ptrdiff_t>(row + x0));
+        }
+    }
     ++presents_;
 }
 

@@ -31,6 +31,7 @@ public:
     bool OpenWindow(const WindowRequest& request) override;
     void CloseWindow() override;
     void Present(const Image& frame) override;
+    void PresentChanged(const Image& frame, std::span<const Rect> changed) override;
     // Returns injected input; nullopt at once when there is none (never blocks).
     std::optional<InputEvent> WaitInput(std::optional<std::chrono::steady_clock::time_point> deadline) override;
     void Wake() override {}
