@@ -32,7 +32,8 @@ public:
     std::string Get(std::string_view section, std::string_view key,
                     std::string_view fallback = {}) const;
 
-    // Writes `key=value`, replacing the key's line in place or adding it at
+    // Writes `key=value` (blanks around the value are dropped, as reading
+    // drops them anyway), replacing the key's line in place or adding it at
     // the end of the section (the section at the end of the file when it is
     // new). Refuses (false, nothing changed) names or values that would break
     // the line structure: line breaks, NUL, "=" in a key, "]" in a section.

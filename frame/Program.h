@@ -20,6 +20,16 @@ struct ProgramInfo {
 // What the window procedure `Main` and its window manager take from the
 // program entry: the runtime and the settings manager, both owned by the
 // entry for the whole run.
+//
+//   int main() { return frame::RunDesktopProgram({"abacor", "abacor.INI"}, abacor::Main); }
+//
+//   void Main(frame::Program& program) {
+//       Variables v;
+//       runtime::Window window(MenuWindow, program.GetRuntime());
+//       window.Bind(N1, v.N1);
+//       ThisWindow thisWindow(program, window, v);  // a frame::WindowManager
+//       program.GetRuntime().globalResponse = thisWindow.Run();
+//   }
 class Program {
 public:
     Program(ProgramInfo info, runtime::Runtime& runtime, SettingsManager& settings)

@@ -27,11 +27,13 @@ std::vector<std::uint8_t> SolidBmp(int width, int height, std::uint32_t rgb) {
     put32(22, static_cast<std::uint32_t>(height));
     b[26] = 1;
     b[28] = 24;
-    for (std::size_t at = 54; at + 2 < b.size(); at += 3) {
-        b[at] = rgb & 0xFF;
-        b[at + 1] = rgb >> 8 & 0xFF;
-        b[at + 2] = rgb >> 16 & 0xFF;
-    }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = 54 + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 3;
+            b[at] = rgb & 0xFF;
+            b[at + 1] = rgb >> 8 & 0xFF;
+            b[at + 2] = rgb >> 16 & 0xFF;
+        }
     return b;
 }
 

@@ -75,6 +75,7 @@ FontCache& FontCache::Shared() {
 FontCache::FontCache() : library_(std::make_unique<Library>()) {}
 FontCache::~FontCache() {
     fonts_.clear();  // faces go before the library
+    FcFini();        // and fontconfig gives back its caches
 }
 
 std::optional<std::string> FontCache::FindFile(std::string_view family, bool bold) {

@@ -1,0 +1,117 @@
+#pragma once
+
+// Pixel writing for the figure operations: solid spans, columns and dots at
+// 64-bit coordinates (end points computed from 32-bit arguments and sizes can
+// leave the 32-bit range), and the pen's dash pattern. Private to the canvas.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "canvas/Draw.h"
+#include "canvas/Raster.h"
+
+namespace canvas::paint {
+
+using Coord = std::int64_t;
+
+// Cuts the inclusive range [a, b] (either order) to [1, limit]; false when
+// nothing is left.
+inline bool Clip(Coord a, Coord b, std::int32_t limit, std::int32_t& first, std::int32_t& last) {
+    const Coord lo = std::max<Coord>(std::min(a, b), 1);
+    const Coord hi = std::min<Coord>(std::max(a, b), limit);
+    if (lo > hi) return false;
+    first = static_cast<std::int32_t>(lo);
+    last = static_cast<std::int32_t>(hi);
+    return true;
+}
+
+// Sixteen pixels of one colour, so that a span of any length is written with
+// fixed-size block copies instead of three byte stores per pixel.
+class ColourRun {
+public:
+    explicit ColourRun(std::int32_t colour) {
+        for (std::size_t i = 0; i < Pixels; ++i) raster::Store(bytes_ + 3 * i, colour);
+    }
+    void Fill(std::uint8_t* first, std::size_t count) const {
+        std::size_t left = count * raster::BytesPerPixel;
+        for (; left >= sizeof bytes_; left -= sizeof bytes_, first += sizeof bytes_)
+            std::memcpy(first, bytes_, sizeof bytes_);
+        std::memcpy(first, bytes_, left);
+    }
+    const std::uint8_t* Pixel() const { return bytes_; }
+
+private:
+    static constexpr std::size_t Pixels = 16;
+    std::uint8_t bytes_[Pixels * raster::BytesPerPixel];
+};
+
+// Writes one colour into a target view, clipped to it. A negative colour
+// means no colour: nothing is written, as PutPixel writes nothing in it.
+class Painter {
+public:
+    Painter(const raster::View& target, std::int32_t colour)
+        : target_(target), run_(colour), visible_(colour >= 0 && target.Height() > 0) {}
+
+    const raster::View& Target() const { return target_; }
+    bool Visible() const { return visible_; }
+
+    // Columns x0..x1 (either order) of row y.
+    void Span(Coord y, Coord x0, Coord x1) const {
+        std::int32_t first = 0, last = 0;
+        if (!visible_ || y < 1 || y > target_.Height() || !Clip(x0, x1, target_.Width(), first, last))
+            return;
+        run_.Fill(target_.Pixel(first, static_cast<std::int32_t>(y)),
+                  static_cast<std::size_t>(last - first + 1));
+    }
+    // Rows y0..y1 (either order) of column x.
+    void Column(Coord x, Coord y0, Coord y1) const {
+        std::int32_t first = 0, last = 0;
+        if (!visible_ || x < 1 || x > target_.Width() || !Clip(y0, y1, target_.Height(), first, last))
+            return;
+        std::uint8_t* pixel = target_.Pixel(static_cast<std::int32_t>(x), last);
+        for (std::int32_t y = first; y <= last; ++y, pixel += target_.RowStride())
+            std::memcpy(pixel, run_.Pixel(), raster::BytesPerPixel);
+    }
+    void Dot(Coord x, Coord y) const {
+        if (!visible_ || x < 1 || y < 1 || x > target_.Width() || y > target_.Height()) return;
+        std::memcpy(target_.Pixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)),
+                    run_.Pixel(), raster::BytesPerPixel);
+    }
+
+private:
+    raster::View target_;
+    ColourRun run_;
+    bool visible_;
+};
+
+// The pen's dash pattern, stepped exactly as the canvas's pattern plot steps
+// it: the position wraps to 1 before a step, not after one.
+class Dash {
+public:
+    explicit Dash(Draw& canvas) : canvas_(canvas) {}
+
+    bool Solid() const { return canvas_.PenStyle == 0; }
+    // Takes one step; true when that step is plotted.
+    bool Step() {
+        if (Solid()) return true;
+        if (canvas_.StylePos > canvas_.StyleLength || canvas_.StylePos < 1) canvas_.StylePos = 1;
+        const bool plotted = canvas_.StylePattern[static_cast<std::size_t>(canvas_.StylePos - 1)] != 0;
+        ++canvas_.StylePos;
+        return plotted;
+    }
+    // Takes `count` steps at once (pixels that fall off the canvas).
+    void Skip(Coord count) {
+        if (Solid() || count <= 0 || canvas_.StyleLength <= 0) return;
+        if (canvas_.StylePos > canvas_.StyleLength || canvas_.StylePos < 1) canvas_.StylePos = 1;
+        const Coord done = canvas_.StylePos - 1 + count;  // steps from the pattern's start
+        const Coord length = canvas_.StyleLength;
+        canvas_.StylePos = static_cast<std::int32_t>(done % length == 0 ? length + 1 : done % length + 1);
+    }
+
+private:
+    Draw& canvas_;
+};
+
+}  // namespace canvas::paint

@@ -1,0 +1,218 @@
+// Polygon fill: a scan-line fill over an edge table sorted by first row and
+// an active-edge list sorted by x, edges stepped with integer Bresenham
+// balances; then the outline.
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "canvas/Draw.h"
+#include "canvas/Lines.h"
+#include "canvas/Paint.h"
+#include "canvas/Raster.h"
+
+namespace canvas {
+
+using paint::Coord;
+
+namespace {
+
+constexpr std::size_t MaxEdges = 128;       // non-horizontal edges of one polygon
+constexpr std::size_t MaxActiveEdges = 64;  // edges crossing one row
+
+struct Vertex {
+    Coord x, y;
+};
+
+// Vertex k of the first n coordinates, and the vertex its edge runs to.
+class Outline {
+public:
+    explicit Outline(std::span<const std::int32_t> coordinates) : xy_(coordinates) {}
+    std::size_t Count() const { return xy_.size() / 2; }
+    Vertex At(std::size_t k) const { return {xy_[2 * k], xy_[2 * k + 1]}; }
+    Vertex Next(std::size_t k) const { return At(k + 1 == Count() ? 0 : k + 1); }
+
+private:
+    std::span<const std::int32_t> xy_;
+};
+
+bool Steep(const EdgeRecord& edge) { return edge.DX < edge.DY; }
+
+// One row's step of an edge.
+void StepSteep(EdgeRecord& edge) {
+    if (edge.Balance >= 0) {
+        edge.XCur += edge.XIncr;
+        edge.Balance -= edge.DY;
+    }
+    edge.Balance += edge.DX;
+}
+void CatchUpFlat(EdgeRecord& edge) {
+    while (edge.Balance < 0) {
+        edge.Balance += edge.DY;
+        edge.XCur += edge.XIncr;
+    }
+}
+void FinishFlat(EdgeRecord& edge) {
+    edge.Balance -= edge.DX;
+    edge.Balance += edge.DY;
+    edge.XCur += edge.XIncr;
+}
+
+EdgeRecord MakeEdge(Vertex from, Vertex to) {
+    const Vertex top = from.y > to.y ? from : to;  // the end with the larger y
+    const Vertex bottom = from.y > to.y ? to : from;
+    EdgeRecord edge;
+    edge.YTop = top.y;
+    edge.XTop = top.x;
+    edge.YBottom = bottom.y;
+    edge.XCur = bottom.x;
+    edge.XIncr = edge.XTop >= edge.XCur ? 1 : -1;
+    edge.YIncr = 1;
+    const Coord dx = (edge.XTop - edge.XCur) * edge.XIncr;
+    const Coord dy = edge.YTop - edge.YBottom;
+    edge.Balance = dx < dy ? 2 * dx - dy : 2 * dy - dx;
+    edge.DX = 2 * dx;
+    edge.DY = 2 * dy;
+    return edge;
+}
+
+// The most edges the fill will hold active at once: after row y it holds
+// those that begin at or above y and end below it.
+std::size_t MostActive(const std::vector<EdgeRecord>& edges, Coord yMin, Coord yMax) {
+    std::size_t most = 0;
+    for (const EdgeRecord& row : edges) {
+        const Coord y = std::max(row.YBottom, yMin);
+        if (y > yMax) continue;
+        const auto active = std::count_if(edges.begin(), edges.end(), [y](const EdgeRecord& e) {
+            return e.YBottom <= y && e.YTop > y;
+        });
+        most = std::max(most, static_cast<std::size_t>(active));
+    }
+    return most;
+}
+
+}  // namespace
+
+void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::int32_t NUMVERTICES) {
+    std::size_t n = ARRAY.size() & ~std::size_t{1};  // an odd last value has no partner
+    if (NUMVERTICES > 0) {
+        n = 2 * static_cast<std::size_t>(NUMVERTICES);
+        if (n > ARRAY.size()) {
+            ErrorTrap("The number of vertices specified is larger than the number of vertices in the array passed.",
+                      "Polygon");
+            return;
+        }
+    }
+    const Outline outline(ARRAY.first(n));
+    const raster::View target = raster::Target(*this);
+
+    if (FILL >= 0) {
+        // The edge table and the rows it covers.
+        Coord yMin = target.Height(), yMax = 1;
+        std::vector<EdgeRecord> edges;
+        for (std::size_t k = 0; k < outline.Count(); ++k) {
+            const Vertex from = outline.At(k), to = outline.Next(k);
+            for (const Coord y : {from.y, to.y}) {
+                if (y < yMin)
+                    yMin = y;
+                else if (y > yMax)
+                    yMax = y;
+            }
+            if (from.y != to.y) edges.push_back(MakeEdge(from, to));
+        }
+        yMax = std::min<Coord>(yMax, target.Height());
+        if (edges.size() > MaxEdges) {
+            ErrorTrap("The polygon has more edges than can be filled, at most 128 edges may be other than horizontal.",
+                      "Polygon");
+            return;
+        }
+        if (MostActive(edges, yMin, yMax) > MaxActiveEdges) {
+            ErrorTrap("The polygon has more edges crossing one row than can be filled, at most 64 may cross a row.",
+                      "Polygon");
+            return;
+        }
+
+        SortEdgesY(edges);
+        std::vector<EdgeRecord> active;
+        active.reserve(MaxActiveEdges);
+        for (EdgeRecord& edge : edges) {
+            if (edge.YBottom != yMin) continue;
+            edge.Exists = 1;
+            active.push_back(edge);
+        }
+        SortEdgesX(active);
+
+        const paint::Painter fill(target, FILL);
+        for (Coord y = yMin; y <= yMax; ++y) {
+            // Spans between pairs of edges; an unpaired last edge waits. Rows
+            // above the canvas are stepped through without drawing.
+            for (std::size_t i = 0; i + 1 < active.size(); i += 2) {
+                EdgeRecord& e = active[i];
+                EdgeRecord& f = active[i + 1];
+                const bool visible = y >= 1;
+                if (Steep(e)) {
+                    if (visible && f.XCur != e.XCur) fill.Span(y, e.XCur, f.XCur);
+                    StepSteep(e);
+                } else {
+                    CatchUpFlat(e);
+                    if (visible && f.XCur != e.XCur) fill.Span(y, e.XCur, f.XCur);
+                    FinishFlat(e);
+                }
+                if (Steep(f)) {
+                    StepSteep(f);
+                } else {
+                    CatchUpFlat(f);
+                    FinishFlat(f);
+                }
+            }
+            SortEdgesX(active);
+            for (std::size_t i = 0; i < active.size();) {
+                if (active[i].YTop <= y)
+                    DeleteEdge(active, i);
+                else
+                    ++i;
+            }
+            for (EdgeRecord& edge : edges) {
+                if (edge.Exists != 0 || edge.YBottom > y) continue;
+                edge.Exists = 1;
+                active.push_back(edge);
+            }
+            SortEdgesX(active);
+        }
+
+        // Without an outline the horizontal edges are drawn in the fill.
+        if (PenColor < 0) {
+            for (std::size_t k = 0; k < outline.Count(); ++k) {
+                const Vertex from = outline.At(k), to = outline.Next(k);
+                if (from.y == to.y && from.x != to.x) fill.Span(from.y, from.x, to.x);
+            }
+        }
+    }
+
+    if (PenColor >= 0) {
+        for (std::size_t k = 0; k < outline.Count(); ++k) {
+            const Vertex from = outline.At(k), to = outline.Next(k);
+            lines::Outline(*this, from.x, from.y, to.x - from.x, to.y - from.y);
+        }
+    }
+}
+
+// Exchange sorts: equal keys are never exchanged, and which of two equal
+// edges comes first decides how they pair up, so the order must be exactly this.
+void Draw::SortEdgesY(std::span<EdgeRecord> EDGES) {
+    for (std::size_t i = 0; i + 1 < EDGES.size(); ++i)
+        for (std::size_t j = i + 1; j < EDGES.size(); ++j)
+            if (EDGES[j].YBottom < EDGES[i].YBottom) std::swap(EDGES[i], EDGES[j]);
+}
+
+void Draw::SortEdgesX(std::span<EdgeRecord> EDGES) {
+    for (std::size_t i = 0; i + 1 < EDGES.size(); ++i)
+        for (std::size_t j = i + 1; j < EDGES.size(); ++j)
+            if (EDGES[j].XCur < EDGES[i].XCur) std::swap(EDGES[i], EDGES[j]);
+}
+
+void Draw::DeleteEdge(std::vector<EdgeRecord>& EDGES, std::size_t POSITION) {
+    if (POSITION < EDGES.size()) EDGES.erase(EDGES.begin() + static_cast<std::ptrdiff_t>(POSITION));
+}
+
+}  // namespace canvas

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "canvas/tests/CanvasFixture.h"
+
+namespace canvas {
+namespace {
+
+using testing::CanvasTest;
+
+constexpr std::int32_t kBackground = 0x0000AA;
+
+// A distinct colour for every pixel of a layer.
+std::int32_t Marker(std::int32_t x, std::int32_t y) { return 0x100000 + (y << 8) + x; }
+
+class CompositionTest : public CanvasTest {
+protected:
+    void SetUp() override {
+        Bind(10, 10);
+        canvas.Blank(kBackground);
+    }
+    void AddMarkedLayer(std::int32_t n, std::int32_t w, std::int32_t h, std::int32_t xpos, std::int32_t ypos) {
+        ASSERT_EQ(canvas.InitLayer(n, w, h, xpos, ypos, -1, 0), 1);
+        ASSERT_EQ(canvas.WithLayer(std::to_string(n)), 1);
+        for (std::int32_t y = 1; y <= h; ++y)
+            for (std::int32_t x = 1; x <= w; ++x) canvas.PutPixel(x, y, Marker(x, y));
+        ASSERT_EQ(canvas.WithLayer("1"), 1);
+    }
+};
+
+struct Placement {
+    std::int32_t xpos, ypos;
+};
+
+class PlacementTest : public CompositionTest, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(PlacementTest, ALayerShowsWhereItLiesAndNothingElse) {
+    const auto [xpos, ypos] = GetParam();
+    AddMarkedLayer(2, 10, 10, xpos, ypos);
+    canvas.Display();
+    for (std::int32_t y = 1; y <= 10; ++y) {
+        for (std::int32_t x = 1; x <= 10; ++x) {
+            const std::int64_t lx = std::int64_t{x} - xpos + 1, ly = std::int64_t{y} - ypos + 1;
+            const bool inside = lx >= 1 && lx <= 10 && ly >= 1 && ly <= 10;
+            ASSERT_EQ(BasePixel(x, y), inside ? Marker(static_cast<std::int32_t>(lx), static_cast<std::int32_t>(ly)) : kBackground)
+                << x << "," << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, PlacementTest,
+                         ::testing::Values(Placement{1, 1}, Placement{0, 1}, Placement{-20, 1}, Placement{10, 1},
+                                           Placement{11, 1}, Placement{1, 5}, Placement{1, 10}, Placement{1, 11},
+                                           Placement{3, -2}, Placement{-9, -9}, Placement{4, 6},
+                                           Placement{INT32_MIN, 1}, Placement{1, INT32_MAX}));
+
+struct Rectangle {
+    const char* name;
+    std::int32_t srcx, srcy, width, height, destx, desty;
+    // Base pixel -> layer pixel it must show; {0, 0} for the background.
+    std::function<std::pair<std::int32_t, std::int32_t>(std::int32_t, std::int32_t)> shows;
+};
+
+void PrintTo(const Rectangle& r, std::ostream* out) { *out << r.name; }
+
+class RectangleTest : public CompositionTest, public ::testing::WithParamInterface<Rectangle> {};
+
+TEST_P(RectangleTest, CopyLayerClipsToBothLayers) {
+    const Rectangle& r = GetParam();
+    AddMarkedLayer(2, 6, 5, 1, 1);
+    ASSERT_EQ(canvas.CopyLayer(2, r.srcx, r.srcy, r.width, r.height, 0, r.destx, r.desty), 1);
+    for (std::int32_t y = 1; y <= 10; ++y) {
+        for (std::int32_t x = 1; x <= 10; ++x) {
+            const auto [lx, ly] = r.shows(x, y);
+            const std::int32_t expected = lx == 0 ? 0 : Marker(lx, ly);
+            ASSERT_EQ(BasePixel(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+auto Within(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::int32_t dx, std::int32_t dy) {
+    // Base pixels x0..x1, y0..y1 show layer pixel (x + dx, y + dy).
+    return [=](std::int32_t x, std::int32_t y) {
+        if (x < x0 || x > x1 || y < y0 || y > y1) return std::pair{0, 0};
+        return std::pair{x + dx, y + dy};
+    };
+}
+
+const Rectangle kRectangles[] = {
+    {"Whole", 1, 1, 6, 5, 1, 1, Within(1, 1, 6, 5, 0, 0)},
+    {"Part", 3, 4, 2, 2, 1, 1, Within(1, 1, 2, 2, 2, 3)},
+    {"Moved", 1, 1, 6, 5, 4, 6, Within(4, 6, 9, 10, -3, -5)},
+    // Cut at the source's last column and row; the corner stays.
+    {"TooLarge", 2, 2, 50, 50, 1, 1, Within(1, 1, 5, 4, 1, 1)},
+    // A start before column 1 becomes 1 and the corner stays.
+    {"BeforeTheSource", -3, 1, 2, 1, 5, 5, Within(5, 5, 6, 5, -4, -4)},
+    // Negative sizes extend left and up from the given corner.
+    {"NegativeSizes", 5, 4, -2, -2, 1, 1, Within(1, 1, 2, 2, 2, 1)},
+    // Off the destination: the part inside keeps its place.
+    {"LeftOfTheBase", 1, 1, 6, 5, -2, 1, Within(1, 1, 3, 5, 3, 0)},
+    {"AboveTheBase", 1, 1, 6, 5, 1, -3, Within(1, 1, 6, 1, 0, 4)},
+    {"RightOfTheBase", 1, 1, 6, 5, 8, 1, Within(8, 1, 10, 5, -7, 0)},
+    {"BelowTheBase", 1, 1, 6, 5, 1, 8, Within(1, 8, 6, 10, 0, -7)},
+    {"WhollyOutside", 1, 1, 6, 5, 11, 1, Within(0, 0, -1, -1, 0, 0)},
+    {"SourceStartsPastItsEnd", 7, 1, 2, 2, 1, 1, Within(0, 0, -1, -1, 0, 0)},
+    {"ZeroWidth", 1, 1, 0, 5, 1, 1, Within(0, 0, -1, -1, 0, 0)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rectangles, RectangleTest, ::testing::ValuesIn(kRectangles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CompositionTest, ALayerCopiesOntoAnotherLayer) {
+    AddMarkedLayer(2, 3, 3, 1, 1);
+    ASSERT_EQ(canvas.InitLayer(3, 5, 5, 1, 1, -1, 0), 1);
+    ASSERT_EQ(canvas.CopyLayer(2, 1, 1, 3, 3, 3, 2, 3), 1);
+    ASSERT_EQ(canvas.WithLayer("3"), 1);
+    EXPECT_EQ(canvas.GetImagePixel(2, 3), Marker(1, 1));
+    EXPECT_EQ(canvas.GetImagePixel(4, 5), Marker(3, 3));
+    EXPECT_EQ(canvas.GetImagePixel(1, 1), 0);
+}
+
+// Transparent colour: a pseudo-random picture of white and other pixels on
+// a wide canvas, so that runs cross every block boundary.
+struct KeyCase {
+    std::int32_t indexColor;  // as given to IndexTransparency
+    std::int32_t keyPixel;    // the pixel colour left out
+};
+
+class TransparencyTest : public CanvasTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(TransparencyTest, PixelsOfTheIndexColourLetTheLayerBelowShow) {
+    const KeyCase c = GetParam();
+    Bind(157, 3);
+    canvas.Blank(kBackground);
+    ASSERT_EQ(canvas.InitLayer(2, 0, 0, 1, 1, -1, 0), 1);
+    ASSERT_EQ(canvas.WithLayer("2"), 1);
+    std::uint32_t seed = 12345;
+    auto keyed = [&](std::int32_t, std::int32_t) {
+        seed = seed * 1103515245 + 12345;
+        return ((seed >> 16) % 7) < 3 || ((seed >> 20) % 40) == 0;
+    };
+    std::vector<bool> isKey;
+    for (std::int32_t y = 1; y <= 3; ++y)
+        for (std::int32_t x = 1; x <= 157; ++x) {
+            const bool k = y == 2 ? x < 60 : keyed(x, y);  // row 2: one long run, then opaque
+            isKey.push_back(k);
+            // Near misses of the key colour are drawn.
+            canvas.PutPixel(x, y, k ? c.keyPixel : (x % 3 == 0 ? (c.keyPixel ^ 0x010000) : Marker(x, y)));
+        }
+    ASSERT_EQ(canvas.WithLayer("1"), 1);
+
+    ASSERT_EQ(canvas.IndexTransparency(2, c.indexColor, 1), 1);
+    canvas.Display();
+    std::size_t i = 0;
+    for (std::int32_t y = 1; y <= 3; ++y)
+        for (std::int32_t x = 1; x <= 157; ++x, ++i) {
+            const std::int32_t drawn = x % 3 == 0 ? (c.keyPixel ^ 0x010000) & 0xFFFFFF : Marker(x, y);
+            ASSERT_EQ(BasePixel(x, y), isKey[i] ? kBackground : drawn) << x << "," << y;
+        }
+
+    // Without the flag the key colour covers the layer below again.
+    ASSERT_EQ(canvas.IndexTransparency(2, c.indexColor, 0), 1);
+    canvas.Display();
+    i = 0;
+    for (std::int32_t y = 1; y <= 3; ++y)
+        for (std::int32_t x = 1; x <= 157; ++x, ++i)
+            if (isKey[i]) {
+                ASSERT_EQ(BasePixel(x, y), c.keyPixel & 0xFFFFFF);
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TransparencyTest,
+                         ::testing::Values(KeyCase{0xFFFFFF, 0xFFFFFF}, KeyCase{-1, 0xFFFFFF}, KeyCase{0, 0},
+                                           KeyCase{0x7F123456, 0x123456}));
+
+class AlphaTest : public CanvasTest {
+protected:
+    void SetUp() override {
+        Bind(4, 1);
+        canvas.Blank(0x0000C8);  // red 200 below
+        ASSERT_EQ(canvas.InitLayer(2, 0, 0, 1, 1, -1, ModeAlpha), 1);
+        ASSERT_EQ(canvas.InitLayer(3, 0, 0, 1, 1, -1, 0), 1);
+        Paint(2, 0x000064);  // red 100 above
+        ASSERT_EQ(canvas.WithLayer("3"), 1);
+        // Alpha in the red byte: opaque, invisible, a third, a half.
+        const std::int32_t alpha[] = {0, 255, 85, 128};
+        for (std::int32_t x = 1; x <= 4; ++x) canvas.PutPixel(x, 1, alpha[x - 1] | 0x00FF00);
+        ASSERT_EQ(canvas.WithLayer("1"), 1);
+    }
+};
+
+TEST_F(AlphaTest, AlphaGivesTheTransparencyOfEachPixel) {
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    // (100 * (255 - a) + 200 * a) / 255, rounded; layer 3 itself is drawn
+    // last and would cover, so it is hidden.
+    canvas.HideLayer(3);
+    canvas.Display();
+    EXPECT_EQ(BasePixel(1, 1), 100);
+    EXPECT_EQ(BasePixel(2, 1), 200);
+    EXPECT_EQ(BasePixel(3, 1), 133);
+    EXPECT_EQ(BasePixel(4, 1), 150);
+}
+
+TEST_F(AlphaTest, TheChannelChoosesTheByte) {
+    canvas.HideLayer(3);
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelGreen), 1);  // green 255: invisible
+    canvas.Display();
+    for (std::int32_t x = 1; x <= 4; ++x) EXPECT_EQ(BasePixel(x, 1), 200);
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelBlue), 1);  // blue 0: opaque
+    canvas.Display();
+    for (std::int32_t x = 1; x <= 4; ++x) EXPECT_EQ(BasePixel(x, 1), 100);
+}
+
+TEST_F(AlphaTest, BlendingNeedsTheFlag) {
+    canvas.HideLayer(3);
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    ASSERT_EQ(canvas.SetMode(2, ModeAlpha, 0), 1);
+    canvas.Display();
+    EXPECT_EQ(BasePixel(2, 1), 100);
+}
+
+TEST_F(AlphaTest, TheIndexColourIsLeftOutBeforeBlending) {
+    canvas.HideLayer(3);
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    ASSERT_EQ(canvas.IndexTransparency(2, 0x000064, 1), 1);
+    canvas.Display();
+    EXPECT_EQ(BasePixel(1, 1), 200);
+}
+
+TEST_F(AlphaTest, ASmallAlphaSourceIsNeverReadPastItsEnd) {
+    ASSERT_EQ(canvas.InitLayer(3, 1, 1, 1, 1, -1, 0), 1);  // 1 x 1 now
+    Paint(3, 0x0000FF);                                     // alpha 255: invisible
+    canvas.HideLayer(3);
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    canvas.Display();
+    EXPECT_EQ(BasePixel(1, 1), 200);
+    // Past the alpha source's pixels the layer counts as opaque.
+    EXPECT_EQ(BasePixel(4, 1), 100);
+}
+
+TEST_F(AlphaTest, AKilledAlphaSourceIsNoLongerUsed) {
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    ASSERT_EQ(canvas.KillLayer(3), 1);
+    canvas.Display();
+    for (std::int32_t x = 1; x <= 4; ++x) EXPECT_EQ(BasePixel(x, 1), 100);
+}
+
+}  // namespace
+}  // namespace canvas
