@@ -30,6 +30,7 @@ struct Event {
     EventKind kind = EventKind::Accepted;
     ControlId control = ControlId::None;  // None for a window event
     int keyCode = 0;
+    friend bool operator==(const Event&, const Event&) = default;
 };
 
 }  // namespace runtime

@@ -40,7 +40,10 @@ public:
 
     static constexpr std::size_t Length = N;
     std::string_view Raw() const { return {chars_.data(), N}; }
-    std::string_view Trimmed() const { return TextSpan{const_cast<char*>(chars_.data()), N}.Trimmed(); }
+    std::string_view Trimmed() const {
+        const std::string_view s = Raw();
+        return s.substr(0, s.find_last_not_of(' ') + 1);
+    }
     std::string Str() const { return std::string(Trimmed()); }
     TextSpan Span() { return TextSpan{chars_}; }
 

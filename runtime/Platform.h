@@ -3,6 +3,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,12 @@ public:
     virtual bool OpenWindow(const WindowRequest& request) = 0;
     virtual void CloseWindow() = 0;
     virtual void Present(const Image& frame) = 0;
+    // Presents a frame that differs from the one presented last only inside
+    // `changed` (frame pixels), so a backend may upload just those parts.
+    virtual void PresentChanged(const Image& frame, std::span<const Rect> changed) {
+        (void)changed;
+        Present(frame);
+    }
 
     // Waits for the next input; gives up at `deadline` when one is given.
     virtual std::optional<InputEvent> WaitInput(

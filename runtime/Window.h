@@ -51,6 +51,9 @@ public:
     void Refresh();
     void RegisterAlertKey(int keyCode);
 
+    // The chosen radio of an option group, or None.
+    ControlId Choice(ControlId group) const;
+
     void SetFocus(ControlId control);
     ControlId Focus() const;
 
@@ -69,10 +72,16 @@ public:
     Colour Fill(ControlId control) const;
 
     // Geometry in 96-DPI pixels of the client area.
+    // Menu titles lie above the client area (negative y); menu items where
+    // their drop-down shows them.
     Rect ControlRect(ControlId control) const;
+    // The control a click at this point goes to (the last shown radio, button
+    // or menu under it), or None.
     ControlId ControlAt(Point clientPixel) const;
     ControlId Find(std::string_view label) const;
     Size ClientSize() const;
+    // The window font as used: the definition's, or the default (Arial 8 points).
+    FontSpec WindowFont() const;
     // Size of one dialog unit, in 96-DPI pixels, from the window font.
     double DialogUnitX() const;
     double DialogUnitY() const;
@@ -94,6 +103,10 @@ public:
     const Image& Frame();
     // Writes the current frame as a PNG file (for people to look at).
     bool SaveScreenshot(const std::string& path);
+    // Converts between 96-DPI client pixels and pixels of the frame (which
+    // holds the menu bar above the client area and is scaled).
+    Point FrameFromClient(Point clientPixel) const;
+    Point ClientFromFrame(Point framePixel) const;
 
 private:
     struct Impl;

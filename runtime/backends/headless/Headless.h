@@ -31,6 +31,7 @@ public:
     bool OpenWindow(const WindowRequest& request) override;
     void CloseWindow() override;
     void Present(const Image& frame) override;
+    void PresentChanged(const Image& frame, std::span<const Rect> changed) override;
     // Returns injected input; nullopt at once when there is none (never blocks).
     std::optional<InputEvent> WaitInput(std::optional<std::chrono::steady_clock::time_point> deadline) override;
     void Wake() override {}
@@ -69,6 +70,7 @@ public:
 private:
     std::chrono::steady_clock::time_point now_{};
     std::int32_t timeOfDay_ = 1;
+    std::chrono::milliseconds belowHundredth_{0};  // so many small steps still add up
 };
 
 // Records what the program asked to play, and when.
