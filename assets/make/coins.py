@@ -60,8 +60,8 @@ def coin(diameter, metal, faces_left, reeded):
 
 
 def main():
-    for name, spec in COINS.items():
-        art.save(name, coin(*spec))
+    for name, look in COINS.items():
+        art.save(name, coin(*look))
 
 
 if __name__ == "__main__":

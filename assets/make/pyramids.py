@@ -72,9 +72,9 @@ def stepped():
 def three():
     """The three pyramids of the desert, the largest in the middle."""
     img, d = art.canvas(32, 24)
-    faces(d, (7, 11.5), (1.5, 22.5), (8.5, 23), (13, 22), SAND)
-    faces(d, (24.5, 9.5), (18, 22.5), (25.5, 23), (30.5, 22), SAND)
-    faces(d, (15, 1.5), (6, 22.5), (17, 22.5), (25, 21.5), STONE, courses=4)
+    faces(d, (6, 11), (1.5, 22.5), (7.5, 23), (12, 22), SAND)
+    faces(d, (25, 10), (19, 22.5), (26, 23), (30.5, 22), SAND)
+    faces(d, (15, 1.5), (7.5, 22.5), (16.5, 23), (23.5, 22), STONE, courses=4)
     return img
 
 

@@ -48,8 +48,8 @@ def star(points, inner, light, dark):
 
 
 def main():
-    for name, spec in STARS.items():
-        art.save(name, star(*spec))
+    for name, look in STARS.items():
+        art.save(name, star(*look))
 
 
 if __name__ == "__main__":
