@@ -31,8 +31,6 @@ public:
     void RandomProblem();
     void PickShape();
 
-    Voice& GetVoice() { return voice_; }
-
 private:
     Variables& v_;
     runtime::Window& window_;

@@ -1,10 +1,12 @@
 #pragma once
 
-// Runs of pixels that are, or are not, one key colour: a transparent-colour
-// copy moves each run of kept pixels as one block instead of pixel by pixel.
+// Copying pixels except those of one key colour (a layer's transparent
+// colour), sixteen pixels at a time where SSE2 is there.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -35,36 +37,66 @@ public:
         return pixel[0] == b_ && pixel[1] == g_ && pixel[2] == r_;
     }
 
-    // End of the run that starts at pixel `from` of a row of `count` pixels:
-    // the first pixel whose match differs from that of pixel `from`.
-    std::size_t RunEnd(const std::uint8_t* row, std::size_t from, std::size_t count) const {
-        const bool keyed = Matches(row + 3 * from);
-        std::size_t i = from + 1;
-        while (i < count) {
+    // Copies the `count` pixels of `from` that are not of the key colour to
+    // `to`; the others keep what `to` had. Blocks of sixteen pixels are moved
+    // in the registers they were compared in.
+    void CopyUnkeyed(const std::uint8_t* from, std::uint8_t* to, std::size_t count) const {
+        std::size_t i = 0;
 #if defined(__SSE2__)
-            // Sixteen pixels (48 bytes) at a time while whole blocks agree.
-            while (i + 16 <= count && BlockMask(row + 3 * i) == (keyed ? kAll : 0)) i += 16;
-#endif
-            // Pixel by pixel through the block that disagreed.
-            const std::size_t stop = count - i < 16 ? count : i + 16;
-            while (i < stop && Matches(row + 3 * i) == keyed) ++i;
-            if (i < stop) break;
+        for (; i + 16 <= count; i += 16) {
+            const std::uint8_t* p = from + 3 * i;
+            const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+            const __m128i v2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 32));
+            const __m128i e0 = _mm_cmpeq_epi8(v0, key_[0]);
+            const __m128i e1 = _mm_cmpeq_epi8(v1, key_[1]);
+            const __m128i e2 = _mm_cmpeq_epi8(v2, key_[2]);
+            std::uint8_t* q = to + 3 * i;
+            // No byte like the key's: all kept. Every byte like it: all left out.
+            if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(e0, e1), e2)) == 0) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(q), v0);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(q + 16), v1);
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(q + 32), v2);
+                continue;
+            }
+            if (_mm_movemask_epi8(_mm_and_si128(_mm_and_si128(e0, e1), e2)) == 0xFFFF) continue;
+            // Mixed: blend by a byte mask, set where the pixel is keyed.
+            const std::uint64_t keyed = PixelMask(e0, e1, e2);
+            const std::uint64_t bytes = keyed | keyed << 1 | keyed << 2;
+            Blend(q, v0, bytes);
+            Blend(q + 16, v1, bytes >> 16);
+            Blend(q + 32, v2, bytes >> 32);
         }
-        return i;
+#endif
+        for (; i < count; ++i)
+            if (!Matches(from + 3 * i)) std::memcpy(to + 3 * i, from + 3 * i, 3);
     }
 
 private:
 #if defined(__SSE2__)
     static constexpr std::uint64_t kAll = 0x249249249249ull;  // bit 3k for pixels k = 0..15
 
-    // Bit 3k set when pixel k of the block has the key colour.
-    std::uint64_t BlockMask(const std::uint8_t* p) const {
-        std::uint64_t m = 0;
-        for (int v = 0; v < 3; ++v) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * v));
-            const auto equal = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, key_[v])));
-            m |= static_cast<std::uint64_t>(equal) << (16 * v);
-        }
+    // Stores the bytes of v at q except where bit j of `keep` is set.
+    static void Blend(std::uint8_t* q, __m128i v, std::uint64_t keep) {
+        const __m128i mask = _mm_set_epi64x(static_cast<long long>(Spread(keep >> 8)), static_cast<long long>(Spread(keep)));
+        const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(q), _mm_or_si128(_mm_and_si128(mask, old), _mm_andnot_si128(mask, v)));
+    }
+    // Eight mask bits to eight bytes of 0x00 or 0xFF.
+    static std::uint64_t Spread(std::uint64_t bits) { return kSpread[bits & 0xFF]; }
+    static constexpr auto kSpread = [] {
+        std::array<std::uint64_t, 256> table{};
+        for (std::size_t bits = 0; bits < 256; ++bits)
+            for (std::size_t j = 0; j < 8; ++j)
+                if (bits >> j & 1) table[bits] |= std::uint64_t{0xFF} << (8 * j);
+        return table;
+    }();
+
+    // Bit 3k set when pixel k of the 48 bytes has the key colour, from the
+    // byte comparisons of the three vectors.
+    static std::uint64_t PixelMask(__m128i e0, __m128i e1, __m128i e2) {
+        auto bits = [](__m128i e) { return static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm_movemask_epi8(e))); };
+        const std::uint64_t m = bits(e0) | bits(e1) << 16 | bits(e2) << 32;
         return m & (m >> 1) & (m >> 2) & kAll;
     }
     __m128i key_[3];

@@ -18,19 +18,11 @@ void CopyBlocks(const raster::View& src, const raster::View& dst, const raster::
         std::memcpy(dst.Pixel(r.dx, r.dy + row), src.Pixel(r.sx, r.sy + row), bytes);
 }
 
-// Leaves out the pixels of the key colour; runs of kept pixels move as blocks.
+// Leaves out the pixels of the key colour.
 void CopyKeyed(const raster::View& src, const raster::View& dst, const raster::CopyRect& r, std::int32_t key) {
     const raster::KeyColour colour(key);
-    const auto count = static_cast<std::size_t>(r.width);
-    for (std::int32_t row = 0; row < r.height; ++row) {
-        const std::uint8_t* from = src.Pixel(r.sx, r.sy + row);
-        std::uint8_t* to = dst.Pixel(r.dx, r.dy + row);
-        for (std::size_t i = 0; i < count;) {
-            const std::size_t end = colour.RunEnd(from, i, count);
-            if (!colour.Matches(from + 3 * i)) std::memcpy(to + 3 * i, from + 3 * i, 3 * (end - i));
-            i = end;
-        }
-    }
+    for (std::int32_t row = 0; row < r.height; ++row)
+        colour.CopyUnkeyed(src.Pixel(r.sx, r.sy + row), dst.Pixel(r.dx, r.dy + row), static_cast<std::size_t>(r.width));
 }
 
 }  // namespace

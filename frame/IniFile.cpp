@@ -8,10 +8,12 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
+// Blanks around names and values; a stray carriage return counts as one.
 std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
+    constexpr std::string_view blanks = " \t\r";
+    const auto first = s.find_first_not_of(blanks);
     if (first == npos) return {};
-    const auto last = s.find_last_not_of(" \t");
+    const auto last = s.find_last_not_of(blanks);
     return s.substr(first, last - first + 1);
 }
 

@@ -16,7 +16,9 @@ int ThisWindow::AfterOpen() {
     return frame::Level::Benign;
 }
 
-void ThisWindow::BeforeKill() { main_.Drawer1.Kill(); }
+void ThisWindow::BeforeKill() {
+    main_.Drawer1.Kill();
+}
 
 int ThisWindow::TakeWindowEvent() {
     const int result = WindowManager::TakeWindowEvent();

@@ -42,7 +42,8 @@ constexpr ControlDefinition Separator(int menu) {
     c.parent = menu;
     return c;
 }
-constexpr ControlDefinition CloseItem(int n, std::string_view label, int menu, std::string_view text) {
+constexpr ControlDefinition CloseItem(int n, std::string_view label, int menu,
+                                      std::string_view text) {
     ControlDefinition c = Control(n, label, ControlKind::MenuItem);
     c.text = text;
     c.parent = menu;
@@ -56,8 +57,8 @@ constexpr ControlDefinition OptionGroup(int n, std::string_view label, int x, in
 }
 // A numeral button of a grid: it shows "v.bmp" and stands for v.
 constexpr ControlDefinition Numeral(int n, std::string_view label, int group, int x, int y,
-                                    std::string_view picture, std::string_view value,
-                                    int w = D, int h = D) {
+                                    std::string_view picture, std::string_view value, int w = D,
+                                    int h = D) {
     ControlDefinition c = Control(n, label, ControlKind::Radio, x, y, w, h);
     c.text = picture;
     c.value = value;

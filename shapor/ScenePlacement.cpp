@@ -18,7 +18,9 @@ struct Range {
     int low, high;
     bool Empty() const { return high < low; }
 };
-Range Fitting(int length, int extent, int margin) { return {1 + margin, length - margin - extent + 1}; }
+Range Fitting(int length, int extent, int margin) {
+    return {1 + margin, length - margin - extent + 1};
+}
 
 // The next smaller size of the same shape: its shorter side one pixel less,
 // the longer side in proportion; none below the smallest side.
@@ -34,7 +36,9 @@ std::optional<runtime::Size> Smaller(runtime::Size nominal, runtime::Size curren
 
 }  // namespace
 
-int ScenePlacement::Between(int low, int high) { return random_.Between(low, high); }
+int ScenePlacement::Between(int low, int high) {
+    return random_.Between(low, high);
+}
 
 ScenePlacement::Result ScenePlacement::Place(runtime::Size surface, ShapeKind kind,
                                              runtime::Size nominal, int count) {
@@ -44,8 +48,10 @@ ScenePlacement::Result ScenePlacement::Place(runtime::Size surface, ShapeKind ki
         size = nominal;
         for (;;) {
             const runtime::Size extent = Extent(kind, size);
-            if (auto at = Sample(surface, extent, spacing, count)) return {std::move(*at), size, spacing};
-            if (auto at = Grid(surface, extent, spacing, count)) return {std::move(*at), size, spacing};
+            if (auto at = Sample(surface, extent, spacing, count))
+                return {std::move(*at), size, spacing};
+            if (auto at = Grid(surface, extent, spacing, count))
+                return {std::move(*at), size, spacing};
             // Pictures have their own size; drawn shapes shrink until they fit.
             const auto smaller = IsPicture(kind) ? std::nullopt : Smaller(nominal, size);
             if (!smaller) break;
@@ -119,8 +125,10 @@ std::optional<ScenePlacement::Points> ScenePlacement::Grid(runtime::Size surface
         std::swap(cells[i], cells[Between(i, static_cast<int>(cells.size()) - 1)]);
         const int column = cells[i] % columns;
         const int row = cells[i] / columns;
-        const int x = 1 + spacing.margin + column * pitchX + Between(0, pitchX - extent.width - gap);
-        at.push_back({x, 1 + spacing.margin + row * pitchY + Between(0, pitchY - extent.height - gap)});
+        const int x =
+            1 + spacing.margin + column * pitchX + Between(0, pitchX - extent.width - gap);
+        at.push_back(
+            {x, 1 + spacing.margin + row * pitchY + Between(0, pitchY - extent.height - gap)});
     }
     return at;
 }

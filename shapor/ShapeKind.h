@@ -9,7 +9,17 @@
 namespace shapor {
 
 // The kinds of object a scene is made of, numbered as R(1, 9) draws them.
-enum class ShapeKind { Circle = 1, Square, Ellipse, Triangle, Star, Dinosaur, Cube, Pyramid, Coins };
+enum class ShapeKind {
+    Circle = 1,
+    Square,
+    Ellipse,
+    Triangle,
+    Star,
+    Dinosaur,
+    Cube,
+    Pyramid,
+    Coins
+};
 
 constexpr int FirstKind = 1;
 constexpr int LastKind = 9;
@@ -18,7 +28,7 @@ struct KindInfo {
     ShapeKind kind;
     std::string_view name;  // the value of Loc:Shape
     // Drawn kinds: the size handed to the drawing call (a triangle: base and
-    // height). Pictures: the largest a scene picture may be.
+    // height). Pictures have their own size.
     runtime::Size nominal;
     std::span<const std::string_view> pictures;  // empty for the drawn kinds
 };
@@ -32,7 +42,7 @@ constexpr std::array<std::string_view, 4> Pyramids{"pyramid.bmp", "pyramid2.bmp"
 constexpr std::array<std::string_view, 3> Coins{"penny.bmp", "nickel.bmp", "quarter.bmp"};
 }  // namespace detail
 
-// Scene pictures are at most this big, so ten of them always fit the surface.
+// Scene pictures are at most this big; planned for when none of a kind can be read.
 constexpr runtime::Size LargestPicture{32, 32};
 
 constexpr std::array<KindInfo, 9> Kinds{{
@@ -47,8 +57,12 @@ constexpr std::array<KindInfo, 9> Kinds{{
     {ShapeKind::Coins, "coins", LargestPicture, detail::Coins},
 }};
 
-constexpr const KindInfo& Info(ShapeKind kind) { return Kinds[static_cast<int>(kind) - 1]; }
-constexpr bool IsPicture(ShapeKind kind) { return !Info(kind).pictures.empty(); }
+constexpr const KindInfo& Info(ShapeKind kind) {
+    return Kinds[static_cast<int>(kind) - 1];
+}
+constexpr bool IsPicture(ShapeKind kind) {
+    return !Info(kind).pictures.empty();
+}
 
 // The pixels an object of this size covers, from the top-left of its box:
 // ellipses and spheres lose the last column and row of an even size, a

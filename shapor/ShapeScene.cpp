@@ -23,8 +23,8 @@ void ShapeScene::DrawShapes1() {
     v_.LocShape = kind.name;
 
     MeasurePictures(kind);
-    const auto placed = placement_.Place({Drawer1.Width, Drawer1.Height}, kind.kind,
-                                         NominalSize(kind), v_.N1);
+    const auto placed =
+        placement_.Place({Drawer1.Width, Drawer1.Height}, kind.kind, NominalSize(kind), v_.N1);
     const runtime::Size size = placed.size;
     for (const runtime::Point p : placed.at) {
         switch (kind.kind) {
@@ -75,7 +75,9 @@ runtime::Size ShapeScene::NominalSize(const KindInfo& kind) const {
     if (kind.pictures.empty()) return kind.nominal;
     runtime::Size largest{0, 0};
     for (const auto& inked : inked_) {
-        if (inked) largest = {std::max(largest.width, inked->width), std::max(largest.height, inked->height)};
+        if (inked)
+            largest = {std::max(largest.width, inked->width),
+                       std::max(largest.height, inked->height)};
     }
     // Pictures that cannot be read draw nothing; plan for the largest allowed.
     if (largest.width <= 0 || largest.height <= 0) return LargestPicture;

@@ -1,7 +1,8 @@
+#include "shapor/Main.h"
+
 #include "assets/BuiltInPictures.h"
 #include "frame/Program.h"
 #include "runtime/Runtime.h"
-#include "shapor/Main.h"
 
 int main() {
     return frame::RunDesktopProgram({"shapor", "shapor.INI"}, [](frame::Program& program) {

@@ -33,7 +33,9 @@ void DrawShapes1(benchmark::State& state) {
     }
     state.SetLabel(std::string(shapor::Info(kind).name));
 }
-BENCHMARK(DrawShapes1)->DenseRange(shapor::FirstKind, shapor::LastKind)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DrawShapes1)
+    ->DenseRange(shapor::FirstKind, shapor::LastKind)
+    ->Unit(benchmark::kMicrosecond);
 
 // A click on a numeral of the first grid until the window has presented the
 // new scene and sum: input, event, scene, Addit and the window's refresh.

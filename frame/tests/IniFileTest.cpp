@@ -78,6 +78,7 @@ const FindCase kFinds[] = {
     {"plain", "[Main]\nXPos=12\n", "12"},
     {"names ignore case", "[main]\nxpos=12", "12"},
     {"crlf is not part of the value", "[Main]\r\nXPos=12\r\n", "12"},
+    {"stray carriage return at the end", "[Main]\nXPos=12\r", "12"},
     {"blanks around key and value", "[ Main ]\n  XPos \t=  12  \n", "12"},
     {"empty value", "[Main]\nXPos=\n", ""},
     {"equals sign inside the value", "[Main]\nXPos=a=b\n", "a=b"},

@@ -34,6 +34,14 @@ TEST_F(Input, ButtonAcceptsOnReleaseInsideOnly) {
     EXPECT_TRUE(Drain(*f.window).empty());
 }
 
+TEST_F(Input, RadioPressReleasedOutsideChoosesNothing) {
+    Inject(InputEvent::Type::MouseDown, CentreOf(Ctl::Radio1));
+    Inject(InputEvent::Type::MouseUp, CentreOf(Ctl::Go));
+    EXPECT_TRUE(Drain(*f.window).empty());
+    EXPECT_EQ(f.number, 0);
+    EXPECT_EQ(f.window->Choice(Id(Ctl::Numbers)), Id(Ctl::Radio0));
+}
+
 TEST_F(Input, ClicksOnNothingOrOnHiddenControlsRaiseNothing) {
     ClickAt(*f.window, {f.window->ClientSize().width - 2, f.window->ClientSize().height - 2});
     f.window->Hide(Id(Ctl::Go));
@@ -108,6 +116,14 @@ TEST_F(Input, EnterOrSpaceChoosesTheFocusedRadio) {
     PressKey(*f.window, Key::Enter);  // already chosen
     EXPECT_TRUE(Drain(*f.window).empty());
     EXPECT_EQ(f.op, "MINUS");
+}
+
+TEST_F(Input, ExposedWindowIsPresentedAgain) {
+    const int presents = f.headless.platform->PresentCount();
+    f.headless.platform->Inject({InputEvent::Type::Exposed, {}, 0, false});
+    EXPECT_TRUE(Drain(*f.window).empty());
+    EXPECT_EQ(f.headless.platform->PresentCount(), presents + 1);
+    EXPECT_EQ(f.headless.platform->LastFrame().pixels, f.window->Frame().pixels);
 }
 
 TEST_F(Input, ClickMovesTheFocus) {

@@ -130,3 +130,44 @@ INSTANTIATE_TEST_SUITE_P(Scales, Render, ::testing::Values(1.0, 2.0, 1.5),
 
 }  // namespace
 }  // namespace runtime::testing
+
+#include "runtime/render/Scaling.h"
+#include "runtime/window/WindowImpl.h"
+
+namespace runtime::testing {
+namespace {
+
+TEST(DisplayPicture, FormatsNumbersAndCharacters) {
+    struct Case {
+        std::string_view picture, value, shown;
+    };
+    const Case cases[] = {
+        {"n-3", "0", "0"},     {"n-3", "7", "7"},       {"N-3", "-10", "-10"}, {"n-3", "20", "20"},
+        {"n-3", "999", "999"}, {"n-3", "1000", "###"},  {"n-3", "-100", "###"}, {"n-3", "  5", "5"},
+        {"n-3", "x", "0"},     {"s1", "+", "+"},         {"s1", " ", ""},       {"s1", "AB", "A"},
+        {"", "PLUS  ", "PLUS"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(window::FormatDisplay(c.picture, c.value), c.shown) << c.picture << " of '" << c.value << "'";
+}
+
+TEST(Scaling, BilinearKeepsFlatAreasAndBlendsEdges) {
+    Image flat(3, 3, 0xFF336699);
+    const Image big = render::ScaleBilinear(flat, 7, 5);
+    ASSERT_EQ(big.width, 7);
+    ASSERT_EQ(big.height, 5);
+    for (std::uint32_t p : big.pixels) EXPECT_EQ(p, 0xFF336699u);
+
+    Image edge(2, 1, 0xFF000000);
+    edge.At(1, 0) = 0xFFFFFFFF;
+    const Image wide = render::ScaleBilinear(edge, 8, 1);
+    EXPECT_EQ(wide.At(0, 0), 0xFF000000u);
+    EXPECT_EQ(wide.At(7, 0), 0xFFFFFFFFu);
+    const std::uint32_t middle = wide.At(4, 0) & 0xFF;
+    EXPECT_GT(middle, 0x40u);  // smoothed, not a hard step
+    EXPECT_LT(middle, 0xFFu);
+    EXPECT_TRUE(render::ScaleBilinear(Image(), 4, 4).Empty());
+}
+
+}  // namespace
+}  // namespace runtime::testing

@@ -93,8 +93,9 @@ void Window::Impl::DrawRadio(render::Painter& p, int index) {
     if (c.pictureRadio) {
         // Push-like: raised when free, lowered and tinted when chosen.
         p.Fill(r, chosen ? ChosenFace : held ? PressedFace : ButtonFace);
+        const int edge = chosen ? Px(3) : Px(2);
         if (chosen) {
-            p.Frame(r, ChosenEdge, Px(2));
+            p.Frame(r, ChosenEdge, edge);
         } else {
             p.Bevel(r, Light, DarkShadow, Px(1), held);
             p.Bevel(Inflate(r, -Px(1)), ButtonFace, Shadow, Px(1), held);
@@ -103,7 +104,7 @@ void Window::Impl::DrawRadio(render::Painter& p, int index) {
             const Image& picture = PictureAtScale(c.picture);
             const int shift = (chosen || held) ? Px(1) : 0;
             const int x = r.x + (r.width - picture.width) / 2 + shift, y = r.y + (r.height - picture.height) / 2 + shift;
-            p.Blit(picture, x, y, Inflate(r, -Px(2)));
+            p.Blit(picture, x, y, Inflate(r, -edge));  // the chosen edge stays in view
         }
         if (focus == index) p.DottedFrame(Inflate(r, -Px(3)), FocusDots);
         return;

@@ -1,5 +1,3 @@
-#include "shapor/MenuWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
@@ -8,6 +6,7 @@
 #include <tuple>
 
 #include "shapor/Controls.h"
+#include "shapor/MenuWindow.h"
 
 namespace shapor {
 namespace {
@@ -36,8 +35,8 @@ TEST(MenuWindow, EveryControlHasItsOwnNumberAndLabel) {
 
 // Button k of a grid shows the numeral k - 1, stands for it, and lies inside its group.
 TEST(MenuWindow, NumeralButtonsStandForTheirNumbers) {
-    for (const auto& [grid, group, name] : {std::tuple{ctl::N1_RADIO, ctl::N1, "N1"},
-                                            std::tuple{ctl::N2_RADIO, ctl::N2, "N2"}}) {
+    for (const auto& [grid, group, name] :
+         {std::tuple{ctl::N1_RADIO, ctl::N1, "N1"}, std::tuple{ctl::N2_RADIO, ctl::N2, "N2"}}) {
         const ControlDefinition& box = Control(group);
         EXPECT_EQ(box.kind, ControlKind::OptionGroup);
         for (int k = 1; k <= ctl::Grid::Size; ++k) {

@@ -1,6 +1,6 @@
-#include "shapor/Problem.h"
-
 #include <gtest/gtest.h>
+
+#include "shapor/Problem.h"
 
 namespace shapor {
 namespace {
@@ -30,7 +30,8 @@ TEST_P(ComputeResultTest, SetsSumAndSymbol) {
 
 // An unknown operator leaves the 99 and "?" the test starts with.
 INSTANTIATE_TEST_SUITE_P(Operators, ComputeResultTest,
-                         testing::Values(Case{7, "MINUS", 9, -2, "-"}, Case{10, "PLUS", 10, 20, "+"},
+                         testing::Values(Case{7, "MINUS", 9, -2, "-"},
+                                         Case{10, "PLUS", 10, 20, "+"},
                                          Case{0, "MINUS", 10, -10, "-"}, Case{0, "PLUS", 0, 0, "+"},
                                          Case{3, "plus", 4, 7, "+"}, Case{5, "Minus", 1, 4, "-"},
                                          Case{3, "TIMES", 4, 99, "?"}, Case{3, " PLUS", 4, 99, "?"},

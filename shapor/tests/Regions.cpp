@@ -28,7 +28,8 @@ Layout LayoutOf(std::span<const std::uint8_t> b) {
 }
 
 std::size_t Offset(const Layout& l, int x, int y) {
-    return 54 + static_cast<std::size_t>(l.height - y) * l.stride + 3 * static_cast<std::size_t>(x - 1);
+    return 54 + static_cast<std::size_t>(l.height - y) * l.stride +
+           3 * static_cast<std::size_t>(x - 1);
 }
 }  // namespace
 
@@ -46,7 +47,9 @@ Pieces CountPieces(std::span<const std::uint8_t> b) {
     pieces.valid = true;
     const auto inked = [&](int x, int y) { return PixelAt(b, x, y) != 0xFFFFFF; };
     std::vector<bool> seen(static_cast<std::size_t>(l.width * l.height));
-    const auto index = [&](int x, int y) { return static_cast<std::size_t>((y - 1) * l.width + x - 1); };
+    const auto index = [&](int x, int y) {
+        return static_cast<std::size_t>((y - 1) * l.width + x - 1);
+    };
     std::vector<std::pair<int, int>> stack;
     for (int y = 1; y <= l.height; ++y) {
         for (int x = 1; x <= l.width; ++x) {

@@ -1,10 +1,10 @@
-#include "shapor/ScenePlacement.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include "shapor/ScenePlacement.h"
 
 namespace shapor {
 namespace {
@@ -26,7 +26,8 @@ std::vector<Case> Cases() {
     for (const KindInfo& info : Kinds) {
         for (const Size surface : {Size{150, 100}, Size{175, 120}, Size{300, 200}, Size{90, 70}}) {
             const int tightRows = 3 * LargestPicture.height + 2 * (Tight.gap + Tight.margin);
-            if (!IsPicture(info.kind) || surface.height >= tightRows) cases.push_back({info.kind, surface});
+            if (!IsPicture(info.kind) || surface.height >= tightRows)
+                cases.push_back({info.kind, surface});
         }
     }
     return cases;
@@ -46,7 +47,8 @@ TEST_P(ScenePlacementTest, EveryObjectInsideClearOfTheEdgeAndApart) {
     for (int count = 0; count <= 10; ++count) {
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
             runtime::Random random(seed);
-            const auto result = ScenePlacement(random).Place(surface, kind, Info(kind).nominal, count);
+            const auto result =
+                ScenePlacement(random).Place(surface, kind, Info(kind).nominal, count);
             ASSERT_EQ(static_cast<int>(result.at.size()), count);
             const Size extent = Extent(kind, result.size);
             // Drawn shapes shrink rather than crowd; pictures may need the tight spacing.
@@ -58,17 +60,17 @@ TEST_P(ScenePlacementTest, EveryObjectInsideClearOfTheEdgeAndApart) {
             const int M = spacing.margin, G = spacing.gap;
             for (std::size_t i = 0; i < result.at.size(); ++i) {
                 const Point p = result.at[i];
-                SCOPED_TRACE(testing::Message() << "N " << count << " seed " << seed << " object " << i);
+                SCOPED_TRACE(testing::Message()
+                             << "N " << count << " seed " << seed << " object " << i);
                 EXPECT_GE(p.x, 1 + M);
                 EXPECT_GE(p.y, 1 + M);
                 EXPECT_LE(p.x + extent.width - 1, surface.width - M);
                 EXPECT_LE(p.y + extent.height - 1, surface.height - M);
                 for (std::size_t j = 0; j < i; ++j) {
                     const Point q = result.at[j];
-                    const bool apart = p.x + extent.width - 1 + G < q.x ||
-                                       q.x + extent.width - 1 + G < p.x ||
-                                       p.y + extent.height - 1 + G < q.y ||
-                                       q.y + extent.height - 1 + G < p.y;
+                    const bool apart =
+                        p.x + extent.width - 1 + G < q.x || q.x + extent.width - 1 + G < p.x ||
+                        p.y + extent.height - 1 + G < q.y || q.y + extent.height - 1 + G < p.y;
                     EXPECT_TRUE(apart) << "overlaps object " << j;
                 }
             }

@@ -1,13 +1,12 @@
-#include "shapor/ShapeScene.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 
 #include "canvas/tests/FakeHost.h"
-#include "shapor/tests/Regions.h"
+#include "shapor/ShapeScene.h"
 #include "shapor/testing/SceneFolder.h"
+#include "shapor/tests/Regions.h"
 
 namespace shapor {
 namespace {
@@ -18,7 +17,8 @@ using testing::CountPieces;
 // folder of the shipped scene pictures.
 class ShapeSceneTest : public ::testing::Test {
 protected:
-    explicit ShapeSceneTest(int width = testing::SurfaceWidth, int height = testing::SurfaceHeight) {
+    explicit ShapeSceneTest(int width = testing::SurfaceWidth,
+                            int height = testing::SurfaceHeight) {
         host.SetSize(width, height);
         drawer.Init(16);
     }
@@ -60,13 +60,15 @@ TEST_F(ShapeSceneTest, TheSceneBuildsUpObjectByObject) {
         ASSERT_EQ(static_cast<int>(host.pictures.size()), 1 + 6 * showsPerObject);
         EXPECT_EQ(CountPieces(host.pictures.front()).count, 0);
         for (int k = 1; k <= 6; ++k)
-            EXPECT_EQ(CountPieces(host.pictures[static_cast<std::size_t>(k * showsPerObject)]).count, k);
+            EXPECT_EQ(
+                CountPieces(host.pictures[static_cast<std::size_t>(k * showsPerObject)]).count, k);
     });
 }
 
 TEST_F(ShapeSceneTest, NoObjectsClearsTheSurfaceToWhite) {
     EveryKind(0, 1, [&](const std::string& kind) {
-        EXPECT_TRUE(std::any_of(Kinds.begin(), Kinds.end(), [&](const KindInfo& k) { return k.name == kind; }));
+        EXPECT_TRUE(std::any_of(Kinds.begin(), Kinds.end(),
+                                [&](const KindInfo& k) { return k.name == kind; }));
         ASSERT_EQ(host.pictures.size(), 1u);
         const auto pieces = CountPieces(host.LastPicture());
         EXPECT_TRUE(pieces.valid);

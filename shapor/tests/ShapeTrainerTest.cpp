@@ -6,8 +6,8 @@
 
 #include "shapor/Controls.h"
 #include "shapor/ShapeKind.h"
-#include "shapor/tests/Regions.h"
 #include "shapor/testing/Trainer.h"
+#include "shapor/tests/Regions.h"
 
 namespace shapor {
 namespace {
@@ -92,7 +92,8 @@ TEST(ShapeTrainerScenes, EveryObjectCanBeCounted) {
         std::map<std::string, int> drawn;
         const auto done = [&] {
             return static_cast<int>(drawn.size()) == LastKind &&
-                   std::all_of(drawn.begin(), drawn.end(), [](const auto& d) { return d.second >= 5; });
+                   std::all_of(drawn.begin(), drawn.end(),
+                               [](const auto& d) { return d.second >= 5; });
         };
         for (std::uint64_t seed = 1; !done(); ++seed) {
             ASSERT_LT(seed, 1000u) << "some kind is never drawn";
