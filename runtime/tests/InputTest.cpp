@@ -154,6 +154,17 @@ TEST_F(Input, MenuOpensOnClickAndAClickElsewhereOnlyClosesIt) {
     EXPECT_NE(f.window->ControlAt(CentreOf(Ctl::Exit)), Id(Ctl::Exit));
 }
 
+TEST_F(Input, OpenMenuIsWorkedByKeys) {
+    Click(*f.window, Id(Ctl::FileMenu));
+    PressKey(*f.window, Key::Enter);  // nothing highlighted yet
+    EXPECT_TRUE(Drain(*f.window).empty());
+    PressKey(*f.window, Key::Down);  // the separator is skipped
+    PressKey(*f.window, Key::Enter);
+    EXPECT_EQ(Drain(*f.window), std::vector<Event>{CloseEvent});
+    PressKey(*f.window, Key::Enter);  // the drop-down has closed: no item is taken again
+    EXPECT_TRUE(Drain(*f.window).empty());
+}
+
 TEST_F(Input, PostedEventsComeFirstAndAClosedWindowGivesNoMore) {
     f.window->Post({EventKind::Accepted, Id(Ctl::Go), 0});
     auto e = f.window->NextEvent(false);
