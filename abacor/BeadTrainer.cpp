@@ -64,7 +64,9 @@ void BeadTrainer::OperatorPressed(Operation operation) {
     voice_.Say(plus ? sound::Plus : sound::Minus);
 }
 
-void BeadTrainer::EqualsPressed() { voice_.SayEquation(v_); }
+void BeadTrainer::EqualsPressed() {
+    voice_.SayEquation(v_);
+}
 
 void BeadTrainer::Addit() {
     ComputeResult(v_);
@@ -84,7 +86,8 @@ void BeadTrainer::ShowBeads1() {
 
     // An addition starts the result with the first operand; a difference
     // shows only its size, in black when positive.
-    v_.ResultBeadCount = v_.OPERATOR == "PLUS" ? v_.N1 : static_cast<std::int16_t>(std::abs(v_.SUMIT));
+    v_.ResultBeadCount =
+        v_.OPERATOR == "PLUS" ? v_.N1 : static_cast<std::int16_t>(std::abs(v_.SUMIT));
     v_.ResultBeadPicture = v_.SUMIT > 0 ? picture::BlackBead : picture::NegativeBead;
     for (int k = 1; k <= v_.ResultBeadCount; ++k)
         ShowBead(window_, ctl::BEAD3(k), v_.ResultBeadPicture.Trimmed());

@@ -25,8 +25,12 @@ constexpr FontSpec Font(std::string_view face, int points, bool bold, runtime::C
     return f;
 }
 // The window's typeface at another size, bold.
-constexpr FontSpec WindowFace(int points) { return Font("", points, true, NoColour); }
-constexpr FontSpec Arial(int points) { return Font("Arial", points, true, NoColour); }
+constexpr FontSpec WindowFace(int points) {
+    return Font("", points, true, NoColour);
+}
+constexpr FontSpec Arial(int points) {
+    return Font("Arial", points, true, NoColour);
+}
 constexpr FontSpec BigDigits = Arial(60);
 constexpr FontSpec WhiteDigits = Font("", 0, false, 0xFFFFFF);
 

@@ -24,6 +24,8 @@ void ComputeResult(Variables& v) {
     }
 }
 
-std::string NumberSound(int value) { return std::to_string(value) + ".wav"; }
+std::string NumberSound(int value) {
+    return std::to_string(value) + ".wav";
+}
 
 }  // namespace abacor

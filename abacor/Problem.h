@@ -13,12 +13,12 @@ using runtime::FixedText;
 
 // The variables of Main: the problem, and the working values of its display.
 struct Variables {
-    std::int16_t N1 = 0;    // first number, 0 to 10
-    std::int16_t N2 = 0;    // second number, 0 to 10
-    std::int16_t SUMIT = 0; // result, -10 to 20
-    FixedText<10> OPERATOR;        // "PLUS" or "MINUS"
-    FixedText<1> OPERATORSYMBOL;   // "+" or "-"
-    FixedText<20> LocShape;        // picture file repeated in the shape grids
+    std::int16_t N1 = 0;          // first number, 0 to 10
+    std::int16_t N2 = 0;          // second number, 0 to 10
+    std::int16_t SUMIT = 0;       // result, -10 to 20
+    FixedText<10> OPERATOR;       // "PLUS" or "MINUS"
+    FixedText<1> OPERATORSYMBOL;  // "+" or "-"
+    FixedText<20> LocShape;       // picture file repeated in the shape grids
     std::int16_t ResultBeadCount = 0;
     FixedText<50> ResultBeadPicture;
 };
@@ -49,8 +49,8 @@ constexpr std::string_view Equals = "equals.wav";
 
 // The shape pictures, by the random draw 5 to 9 that picks them.
 constexpr int FirstShapeDraw = 5;
-constexpr std::array<std::string_view, 5> ShapePictures{
-    "star1.bmp", "dino1.bmp", "rubik.bmp", "pyramid2.bmp", "quarter.bmp"};
+constexpr std::array<std::string_view, 5> ShapePictures{"star1.bmp", "dino1.bmp", "rubik.bmp",
+                                                        "pyramid2.bmp", "quarter.bmp"};
 constexpr int LastShapeDraw = FirstShapeDraw + static_cast<int>(ShapePictures.size()) - 1;
 
 }  // namespace abacor

@@ -4,7 +4,9 @@
 
 namespace abacor {
 
-void Voice::SayNumber(int value) { Say(NumberSound(value)); }
+void Voice::SayNumber(int value) {
+    Say(NumberSound(value));
+}
 
 void Voice::Pause() {
     const auto end = clock_.Now() + PauseLength;
@@ -16,9 +18,14 @@ void Voice::SayEquation(const Variables& v) {
     SayNumber(v.N1);
     Pause();
     switch (OperationOf(v.OPERATOR)) {
-        case Operation::Plus: Say(sound::Plus); break;
-        case Operation::Minus: Say(sound::Minus); break;
-        case Operation::None: break;
+        case Operation::Plus:
+            Say(sound::Plus);
+            break;
+        case Operation::Minus:
+            Say(sound::Minus);
+            break;
+        case Operation::None:
+            break;
     }
     Pause();
     SayNumber(v.N2);

@@ -1,4 +1,5 @@
 #include "abacor/Main.h"
+
 #include "assets/BuiltInPictures.h"
 #include "frame/Program.h"
 #include "runtime/Runtime.h"

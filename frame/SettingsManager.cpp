@@ -111,7 +111,8 @@ std::optional<IniFile> SettingsManager::Load() const {
 
 void SettingsManager::Save(const IniFile& before, const IniFile& after) {
     const std::string bytes = after.Serialize();
-    if (bytes == before.Serialize() && std::filesystem::exists(*path_)) return;
+    std::error_code ec;
+    if (bytes == before.Serialize() && std::filesystem::exists(*path_, ec)) return;
     std::string error;
     if (!WriteWholeFileAtomically(*path_, bytes, error)) Debug("settings not saved: " + error);
 }

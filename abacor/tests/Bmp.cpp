@@ -35,7 +35,8 @@ void WriteBmp(const std::filesystem::path& path, int width, int height, std::uin
         for (int x = 0; x < width; ++x) Put(out, rgb, 3);  // blue, green, red
         Put(out, 0, padding);
     }
-    std::ofstream(path, std::ios::binary).write(out.data(), static_cast<std::streamsize>(out.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(out.data(), static_cast<std::streamsize>(out.size()));
 }
 
 }  // namespace abacor::testing

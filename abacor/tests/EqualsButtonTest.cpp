@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <chrono>
-
-#include <gtest/gtest.h>
 
 #include "abacor/Controls.h"
 #include "abacor/tests/Session.h"
@@ -29,7 +29,8 @@ protected:
 TEST_F(EqualsButton, RightAfterOpening) {
     session.Click(ctl::EQUALSB);
     EXPECT_EQ(session.Sounds(), (Strings{"0.wav", "plus.wav", "0.wav", "equals.wav", "0.wav"}));
-    EXPECT_EQ(Offsets(), (std::vector<std::chrono::milliseconds>{0ms, 500ms, 1000ms, 1500ms, 2500ms}));
+    EXPECT_EQ(Offsets(),
+              (std::vector<std::chrono::milliseconds>{0ms, 500ms, 1000ms, 1500ms, 2500ms}));
     EXPECT_EQ(session.headless.clock->sleeps, 5);
 }
 

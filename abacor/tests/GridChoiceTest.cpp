@@ -1,6 +1,6 @@
-#include <algorithm>
-
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "abacor/Controls.h"
 #include "abacor/tests/Rows.h"

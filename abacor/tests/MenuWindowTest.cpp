@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <set>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "abacor/Controls.h"
 #include "abacor/MenuWindow.h"

@@ -9,11 +9,12 @@ TEST(Problem, OperatorIgnoresCaseAndTrailingBlanks) {
     const struct {
         const char* text;
         Operation operation;
-    } cases[] = {{"PLUS", Operation::Plus},   {"plus", Operation::Plus},
+    } cases[] = {{"PLUS", Operation::Plus},     {"plus", Operation::Plus},
                  {"Minus  ", Operation::Minus}, {"MINUS", Operation::Minus},
-                 {"", Operation::None},        {" PLUS", Operation::None},
+                 {"", Operation::None},         {" PLUS", Operation::None},
                  {"PLUSMINUS", Operation::None}};
-    for (const auto& c : cases) EXPECT_EQ(OperationOf(FixedText<10>(c.text)), c.operation) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(OperationOf(FixedText<10>(c.text)), c.operation) << c.text;
 }
 
 TEST(Problem, ResultAndSymbol) {
@@ -22,8 +23,8 @@ TEST(Problem, ResultAndSymbol) {
         const char* op;
         int sum;
         const char* symbol;
-    } cases[] = {{0, 0, "PLUS", 0, "+"},    {10, 10, "PLUS", 20, "+"}, {3, 7, "MINUS", -4, "-"},
-                 {7, 3, "minus", 4, "-"},   {5, 5, "MINUS", 0, "-"},   {0, 10, "MINUS", -10, "-"}};
+    } cases[] = {{0, 0, "PLUS", 0, "+"},  {10, 10, "PLUS", 20, "+"}, {3, 7, "MINUS", -4, "-"},
+                 {7, 3, "minus", 4, "-"}, {5, 5, "MINUS", 0, "-"},   {0, 10, "MINUS", -10, "-"}};
     for (const auto& c : cases) {
         Variables v;
         v.N1 = static_cast<std::int16_t>(c.n1);

@@ -1,6 +1,6 @@
-#include <cstdlib>
-
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "abacor/Controls.h"
 #include "abacor/tests/Rows.h"

@@ -24,7 +24,8 @@ struct Run {
 };
 inline std::vector<std::string> Expected(int size, std::vector<Run> runs) {
     std::vector<std::string> places;
-    for (const Run& run : runs) places.insert(places.end(), static_cast<std::size_t>(run.count), run.picture);
+    for (const Run& run : runs)
+        places.insert(places.end(), static_cast<std::size_t>(run.count), run.picture);
     places.resize(static_cast<std::size_t>(size), "-");
     return places;
 }

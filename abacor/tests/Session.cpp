@@ -1,9 +1,9 @@
 #include "abacor/tests/Session.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <random>
-
-#include <gtest/gtest.h>
 
 #include "abacor/tests/Bmp.h"
 #include "assets/BuiltInPictures.h"
@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 
 const std::map<std::string, std::uint32_t>& PictureColours() {
     static const std::map<std::string, std::uint32_t> colours{
-        {"beadblack.bmp", 0x000000}, {"beadred.bmp", 0xE00000},  {"beadNeg.bmp", 0x00A000},
-        {"star1.bmp", 0xF0C000},     {"dino1.bmp", 0x008080},    {"rubik.bmp", 0x0000F0},
+        {"beadblack.bmp", 0x000000}, {"beadred.bmp", 0xE00000}, {"beadNeg.bmp", 0x00A000},
+        {"star1.bmp", 0xF0C000},     {"dino1.bmp", 0x008080},   {"rubik.bmp", 0x0000F0},
         {"pyramid2.bmp", 0xA06000},  {"quarter.bmp", 0x808080},
     };
     return colours;
@@ -50,7 +50,9 @@ Workspace::~Workspace() {
     fs::remove_all(folder_, ignored);
 }
 
-fs::path Workspace::SettingsFile() const { return folder_ / "config" / "korvanda" / "abacor.INI"; }
+fs::path Workspace::SettingsFile() const {
+    return folder_ / "config" / "korvanda" / "abacor.INI";
+}
 
 Session::Session(runtime::HeadlessOptions options)
     : headless(runtime::CreateHeadlessRuntime(options)), settings(headless.debug) {
@@ -63,7 +65,9 @@ Session::Session(runtime::HeadlessOptions options)
     Pump();  // the open event
 }
 
-Session::~Session() { Close(); }
+Session::~Session() {
+    Close();
+}
 
 void Session::Click(runtime::ControlId control) {
     runtime::Click(Window(), control);

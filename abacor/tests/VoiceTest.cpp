@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "abacor/Voice.h"
 #include "runtime/backends/headless/Headless.h"
@@ -18,7 +18,9 @@ struct Word {
     friend bool operator==(const Word&, const Word&) = default;
 };
 
-void PrintTo(const Word& w, std::ostream* os) { *os << w.file << "@" << w.at.count() << "ms"; }
+void PrintTo(const Word& w, std::ostream* os) {
+    *os << w.file << "@" << w.at.count() << "ms";
+}
 
 struct EquationCase {
     std::string name;
@@ -49,12 +51,13 @@ TEST_P(SpokenEquation, WordsAndGaps) {
 
     std::vector<Word> words;
     for (const auto& played : sound.played)
-        words.push_back({played.file, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          played.at - start)});
+        words.push_back({played.file,
+                         std::chrono::duration_cast<std::chrono::milliseconds>(played.at - start)});
     EXPECT_EQ(words, c.words);
     EXPECT_EQ(clock.Now() - start, c.duration);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Voice, SpokenEquation,
     ::testing::Values(
@@ -83,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {"equals.wav", 1500ms}, {"minus.wav", 2000ms}, {"4.wav", 3000ms}},
                      3000ms}),
     [](const auto& info) { return info.param.name; });
+// clang-format on
 
 // The time of day starts again at midnight; the pause must not wait for a
 // time that never comes.

@@ -1,10 +1,10 @@
 // The cost of showing a new problem: one Addit with its four refreshes, and
 // a whole click on a numeral from the platform's input to the new frame.
+#include <benchmark/benchmark.h>
+
 #include <filesystem>
 #include <memory>
 #include <random>
-
-#include <benchmark/benchmark.h>
 
 #include "abacor/Controls.h"
 #include "abacor/Main.h"
@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 class Pictures {
 public:
     Pictures() {
-        folder_ = fs::temp_directory_path() / ("abacor-bench-" + std::to_string(std::random_device{}()));
+        folder_ =
+            fs::temp_directory_path() / ("abacor-bench-" + std::to_string(std::random_device{}()));
         fs::create_directories(folder_);
         for (const char* bead : {"beadblack.bmp", "beadred.bmp", "beadNeg.bmp"})
             abacor::testing::WriteBmp(folder_ / bead, 30, 11, 0x202020);
@@ -62,7 +63,9 @@ struct Trainer {
     std::unique_ptr<abacor::MainWindow> main;
 };
 
-double ScaleOf(const benchmark::State& state) { return static_cast<double>(state.range(0)) / 100; }
+double ScaleOf(const benchmark::State& state) {
+    return static_cast<double>(state.range(0)) / 100;
+}
 
 // 10 + 10 and 3 - 7 in turn: the fullest column and the red one.
 void Addit(benchmark::State& state) {
@@ -80,8 +83,8 @@ void Addit(benchmark::State& state) {
         trainer.main->trainer.Addit();
         benchmark::DoNotOptimize(trainer.headless.platform->LastFrame().pixels.data());
     }
-    state.counters["frames"] = benchmark::Counter(trainer.headless.platform->PresentCount() - before,
-                                                  benchmark::Counter::kAvgIterations);
+    state.counters["frames"] = benchmark::Counter(
+        trainer.headless.platform->PresentCount() - before, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(Addit)->Arg(100)->Arg(200)->ArgName("scale_percent")->Unit(benchmark::kMillisecond);
 
@@ -97,7 +100,11 @@ void ClickOnNumeral(benchmark::State& state) {
         trainer.main->manager.Pump();
     }
 }
-BENCHMARK(ClickOnNumeral)->Arg(100)->Arg(200)->ArgName("scale_percent")->Unit(benchmark::kMillisecond);
+BENCHMARK(ClickOnNumeral)
+    ->Arg(100)
+    ->Arg(200)
+    ->ArgName("scale_percent")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
