@@ -25,7 +25,9 @@ void Append(File& f, std::uint32_t v, int size) {
     f.resize(f.size() + size);
     Put(f, f.size() - size, v, size);
 }
-void Append(File& f, const char* id) { f.insert(f.end(), id, id + 4); }
+void Append(File& f, const char* id) {
+    for (int i = 0; i < 4; ++i) f.push_back(static_cast<std::uint8_t>(id[i]));
+}
 
 // A 24-bit bitmap of `rows` (top-down, 0xRRGGBB), stored bottom row first.
 File MakeBmp(const std::vector<std::vector<std::uint32_t>>& rows) {
