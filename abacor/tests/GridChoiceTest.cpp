@@ -124,6 +124,15 @@ TEST_F(GridChoice, SpaceBarPosesARandomProblemSilently) {
     EXPECT_TRUE(sawChange);
 }
 
+// The focus starts on the "0" of the first grid; the arrow keys choose.
+TEST_F(GridChoice, ArrowKeysChooseLikeClicks) {
+    session.Press(runtime::Key::Right);
+    session.Press(runtime::Key::Right);
+    EXPECT_EQ(session.Vars().N1, 2);
+    EXPECT_EQ(Shown(session.Window(), ctl::BEAD1), Expected(10, {{2, "beadblack.bmp"}}));
+    EXPECT_EQ(session.Sounds(), (Strings{"1.wav", "2.wav"}));
+}
+
 TEST_F(GridChoice, OtherKeysPoseNothing) {
     session.Press('a');
     EXPECT_EQ(session.Vars().LocShape, "");
