@@ -144,16 +144,15 @@ Columns VisibleColumns(std::int32_t width, std::int64_t x, std::int32_t targetWi
             static_cast<std::int32_t>(x + first)};
 }
 
-// Copies the runs of pixels that are not `key` (blue, green, red).
+// Copies the pixels that are not `key` (blue, green, red). Pixel by pixel:
+// the runs in small pictures are too short for block copies to pay.
 void CopyUnkeyed(std::uint8_t* to, const std::uint8_t* from, std::int32_t count, const std::array<std::uint8_t, 3>& key) {
-    const auto isKey = [&key](const std::uint8_t* p) { return p[0] == key[0] && p[1] == key[1] && p[2] == key[2]; };
-    std::int32_t i = 0;
-    while (i < count) {
-        while (i < count && isKey(from + 3 * i)) ++i;
-        const std::int32_t start = i;
-        while (i < count && !isKey(from + 3 * i)) ++i;
-        std::memcpy(to + 3 * start, from + 3 * start, 3 * static_cast<std::size_t>(i - start));
-    }
+    for (std::int32_t i = 0; i < count; ++i, from += 3, to += 3)
+        if (from[0] != key[0] || from[1] != key[1] || from[2] != key[2]) {
+            to[0] = from[0];
+            to[1] = from[1];
+            to[2] = from[2];
+        }
 }
 
 void CopyIndexed(std::uint8_t* to, const std::uint8_t* from, std::int32_t count,

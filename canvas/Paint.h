@@ -34,11 +34,25 @@ public:
     explicit ColourRun(std::int32_t colour) {
         for (std::size_t i = 0; i < Pixels; ++i) raster::Store(bytes_ + 3 * i, colour);
     }
+    // Only fixed-size copies, which compile to plain moves: whole blocks, then
+    // one last block (or two halves) ending exactly at the span's end. The
+    // pattern repeats every three bytes, and every start lies a whole number
+    // of pixels in, so overlapping copies write the same bytes.
     void Fill(std::uint8_t* first, std::size_t count) const {
-        std::size_t left = count * raster::BytesPerPixel;
-        for (; left >= sizeof bytes_; left -= sizeof bytes_, first += sizeof bytes_)
-            std::memcpy(first, bytes_, sizeof bytes_);
-        std::memcpy(first, bytes_, left);
+        const std::size_t bytes = count * raster::BytesPerPixel;
+        if (count >= Pixels) {
+            std::size_t done = 0;
+            for (; done + sizeof bytes_ <= bytes; done += sizeof bytes_) std::memcpy(first + done, bytes_, sizeof bytes_);
+            if (done < bytes) std::memcpy(first + bytes - sizeof bytes_, bytes_, sizeof bytes_);
+        } else if (count >= 8) {
+            std::memcpy(first, bytes_, 24);
+            std::memcpy(first + bytes - 24, bytes_, 24);
+        } else if (count >= 4) {
+            std::memcpy(first, bytes_, 12);
+            std::memcpy(first + bytes - 12, bytes_, 12);
+        } else {
+            for (std::size_t i = 0; i < bytes; i += 3) std::memcpy(first + i, bytes_, 3);
+        }
     }
     const std::uint8_t* Pixel() const { return bytes_; }
 

@@ -109,7 +109,11 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
     if (FILL >= 0) {
         // The edge table and the rows it covers.
         Coord yMin = target.Height(), yMax = 1;
-        std::vector<EdgeRecord> edges;
+        // Both tables keep their room from call to call: a scene fills many
+        // small polygons, and allocating for each would cost more than its rows.
+        thread_local std::vector<EdgeRecord> edges, active;
+        edges.clear();
+        active.clear();
         for (std::size_t k = 0; k < outline.Count(); ++k) {
             const Vertex from = outline.At(k), to = outline.Next(k);
             for (const Coord y : {from.y, to.y}) {
@@ -133,14 +137,20 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
         }
 
         SortEdgesY(edges);
-        std::vector<EdgeRecord> active;
-        active.reserve(MaxActiveEdges);
-        for (EdgeRecord& edge : edges) {
-            if (edge.YBottom != yMin) continue;
-            edge.Exists = 1;
-            active.push_back(edge);
+        // The edges sorted by first row wait in order: those still waiting
+        // are always the ones from `waiting` on.
+        std::size_t waiting = 0;
+        for (; waiting < edges.size() && edges[waiting].YBottom == yMin; ++waiting) {
+            edges[waiting].Exists = 1;
+            active.push_back(edges[waiting]);
         }
-        SortEdgesX(active);
+        // The exchange sort leaves a sorted list as it is: skip it then.
+        const auto sortByX = [&] {
+            if (!std::is_sorted(active.begin(), active.end(),
+                                [](const EdgeRecord& a, const EdgeRecord& b) { return a.XCur < b.XCur; }))
+                SortEdgesX(active);
+        };
+        sortByX();
 
         const paint::Painter fill(target, FILL);
         for (Coord y = yMin; y <= yMax; ++y) {
@@ -165,19 +175,18 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
                     FinishFlat(f);
                 }
             }
-            SortEdgesX(active);
+            sortByX();
             for (std::size_t i = 0; i < active.size();) {
                 if (active[i].YTop <= y)
                     DeleteEdge(active, i);
                 else
                     ++i;
             }
-            for (EdgeRecord& edge : edges) {
-                if (edge.Exists != 0 || edge.YBottom > y) continue;
-                edge.Exists = 1;
-                active.push_back(edge);
+            for (; waiting < edges.size() && edges[waiting].YBottom <= y; ++waiting) {
+                edges[waiting].Exists = 1;
+                active.push_back(edges[waiting]);
             }
-            SortEdgesX(active);
+            sortByX();
         }
 
         // Without an outline the horizontal edges are drawn in the fill.

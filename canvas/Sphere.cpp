@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "canvas/Draw.h"
@@ -79,17 +81,22 @@ public:
             Marker marker{*this, static_cast<std::int16_t>(k)};
             rings::CircleRing(ring.centre, ring.centre, ring.outer, ring.outer - RingPen + 1, marker);
         }
+        KeepCoveredRows();
     }
     Coord Size() const { return size_; }
 
     // Draws the map at (x, y), ring k in colours[k].
-    void Stamp(const raster::View& target, Coord x, Coord y, const std::vector<std::array<std::uint8_t, 3>>& colours) const {
-        const Coord left = x + origin_, top = y + origin_;
-        const Coord first = std::max<Coord>(left, 1), last = std::min<Coord>(left + side_ - 1, target.Width());
-        if (first > last) return;
-        for (Coord gy = std::max<Coord>(0, 1 - top); gy < side_ && top + gy <= target.Height(); ++gy) {
-            const std::int16_t* cell = &cells_[static_cast<std::size_t>(gy * side_ + (first - left))];
-            std::uint8_t* pixel = target.Pixel(static_cast<std::int32_t>(first), static_cast<std::int32_t>(top + gy));
+    void Stamp(const raster::View& target, Coord x, Coord y,
+               std::span<const std::array<std::uint8_t, 3>> colours) const {
+        for (const Row& row : rows_) {
+            const Coord canvasY = y + row.y;
+            if (canvasY < 1 || canvasY > target.Height()) continue;
+            const Coord left = x + row.x;
+            const Coord first = std::max<Coord>(left, 1);
+            const Coord last = std::min<Coord>(left + static_cast<Coord>(row.cells) - 1, target.Width());
+            if (first > last) continue;
+            const std::int16_t* cell = &cells_[row.offset + static_cast<std::size_t>(first - left)];
+            std::uint8_t* pixel = target.Pixel(static_cast<std::int32_t>(first), static_cast<std::int32_t>(canvasY));
             for (Coord c = first; c <= last; ++c, ++cell, pixel += raster::BytesPerPixel)
                 if (*cell >= 0) std::memcpy(pixel, colours[static_cast<std::size_t>(*cell)].data(), 3);
         }
@@ -117,6 +124,30 @@ private:
     std::int16_t& Cell(Coord x, Coord y) {
         return cells_[static_cast<std::size_t>((y - origin_) * side_ + (x - origin_))];
     }
+
+    // The square the rings were marked in is far larger than the disc: keep
+    // each row only from its first to its last covered cell.
+    void KeepCoveredRows() {
+        std::vector<std::int16_t> kept;
+        for (Coord gy = 0; gy < side_; ++gy) {
+            const std::int16_t* row = &cells_[static_cast<std::size_t>(gy * side_)];
+            Coord first = 0;
+            while (first < side_ && row[first] < 0) ++first;
+            if (first == side_) continue;
+            Coord last = side_ - 1;
+            while (row[last] < 0) --last;
+            rows_.push_back({gy + origin_, first + origin_, static_cast<std::size_t>(last - first + 1), kept.size()});
+            kept.insert(kept.end(), row + first, row + last + 1);
+        }
+        cells_ = std::move(kept);
+    }
+
+    // Cells x .. x + cells - 1 of row y, relative to the sphere's corner.
+    struct Row {
+        Coord y, x;
+        std::size_t cells, offset;
+    };
+    std::vector<Row> rows_;
 
     Coord size_;
     Coord origin_ = 0, side_ = 0;
@@ -162,12 +193,13 @@ void Draw::Sphere(std::int32_t X, std::int32_t Y, std::int32_t WIDTH, std::int32
         if (w > 1 && OUTERCOLOR >= 0) {
             Shade shade(OUTERCOLOR, INNERCOLOR, w / 2);
             if (w <= MaxMappedSize) {
-                std::vector<std::array<std::uint8_t, 3>> colours(static_cast<std::size_t>(w / 2));
-                for (auto& colour : colours) {
+                std::array<std::array<std::uint8_t, 3>, MaxMappedSize / 2> colours;
+                const auto used = std::span(colours).first(static_cast<std::size_t>(w / 2));
+                for (auto& colour : used) {
                     raster::Store(colour.data(), shade.Colour());
                     shade.Next();
                 }
-                MapFor(w).Stamp(raster::Target(*this), x, y, colours);
+                MapFor(w).Stamp(raster::Target(*this), x, y, used);
             } else {
                 for (; w > 1; ++x, ++y, w -= 2, shade.Next()) ring(x, y, w, w, shade.Colour());
             }
