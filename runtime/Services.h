@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace runtime {
 
@@ -39,8 +40,12 @@ class Random {
 public:
     explicit Random(std::uint64_t seed = std::random_device{}()) : engine_(seed) {}
     void Seed(std::uint64_t seed) { engine_.seed(seed); }
-    // A uniform integer in [low, high], both included.
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    // A uniform integer in [low, high], both included; reversed bounds are
+    // taken the right way round.
+    int Between(int low, int high) {
+        if (low > high) std::swap(low, high);
+        return std::uniform_int_distribution<int>(low, high)(engine_);
+    }
 
 private:
     std::mt19937_64 engine_;

@@ -118,6 +118,14 @@ TEST_F(Input, EnterOrSpaceChoosesTheFocusedRadio) {
     EXPECT_EQ(f.op, "MINUS");
 }
 
+TEST_F(Input, ExposedWindowIsPresentedAgain) {
+    const int presents = f.headless.platform->PresentCount();
+    f.headless.platform->Inject({InputEvent::Type::Exposed, {}, 0, false});
+    EXPECT_TRUE(Drain(*f.window).empty());
+    EXPECT_EQ(f.headless.platform->PresentCount(), presents + 1);
+    EXPECT_EQ(f.headless.platform->LastFrame().pixels, f.window->Frame().pixels);
+}
+
 TEST_F(Input, ClickMovesTheFocus) {
     Click(*f.window, Id(Ctl::Go));
     Drain(*f.window);
@@ -144,6 +152,17 @@ TEST_F(Input, MenuOpensOnClickAndAClickElsewhereOnlyClosesIt) {
     PressKey(*f.window, Key::Escape);
     Drain(*f.window);
     EXPECT_NE(f.window->ControlAt(CentreOf(Ctl::Exit)), Id(Ctl::Exit));
+}
+
+TEST_F(Input, OpenMenuIsWorkedByKeys) {
+    Click(*f.window, Id(Ctl::FileMenu));
+    PressKey(*f.window, Key::Enter);  // nothing highlighted yet
+    EXPECT_TRUE(Drain(*f.window).empty());
+    PressKey(*f.window, Key::Down);  // the separator is skipped
+    PressKey(*f.window, Key::Enter);
+    EXPECT_EQ(Drain(*f.window), std::vector<Event>{CloseEvent});
+    PressKey(*f.window, Key::Enter);  // the drop-down has closed: no item is taken again
+    EXPECT_TRUE(Drain(*f.window).empty());
 }
 
 TEST_F(Input, PostedEventsComeFirstAndAClosedWindowGivesNoMore) {

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "TestWindows.h"
 #include "runtime/PngFile.h"
@@ -167,6 +168,33 @@ TEST_F(Pictures, DamagedIconsAreNoPicture) {
         WriteFile("bad.ico", cases[i]);
         library.ForgetFiles();
         EXPECT_FALSE(library.Load("bad.ico")) << "case " << i;
+    }
+}
+
+// Damaged copies of good files: each decodes or is refused, and nothing is
+// read outside the bytes (the sanitizer build checks that).
+TEST_F(Pictures, MutatedFilesNeverCrashTheDecoders) {
+    Image png(6, 5, 0xFF204060);
+    ASSERT_TRUE(WritePng(png, "good.png"));
+    const std::vector<std::vector<std::uint8_t>> originals = {
+        SolidBmp(7, 5, 0x102030),
+        Ico({{16, IconDib(16, 24, 0xFF0000)}, {8, IconDib(8, 32, 0x00FF00)}}),
+        Ico({{6, ReadFile("good.png")}}),
+        ReadFile("good.png"),
+    };
+    std::mt19937 random(12345);
+    for (const auto& original : originals) {
+        for (int round = 0; round < 300; ++round) {
+            std::vector<std::uint8_t> bytes = original;
+            const int changes = 1 + static_cast<int>(random() % 4);
+            for (int i = 0; i < changes; ++i) bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
+            if (round % 3 == 0) bytes.resize(random() % bytes.size());
+            WriteFile("mutated", bytes);
+            library.ForgetFiles();
+            if (auto picture = library.Load("mutated")) {
+                EXPECT_EQ(picture->pixels.size(), static_cast<std::size_t>(picture->width) * picture->height);
+            }
+        }
     }
 }
 

@@ -80,6 +80,12 @@ TEST(Random, StaysInsideTheClosedRange) {
         high |= v == 10;
     }
     EXPECT_TRUE(low && high);
+    for (int i = 0; i < 100; ++i) {
+        const int v = random.Between(5, 3);  // reversed bounds
+        ASSERT_GE(v, 3);
+        ASSERT_LE(v, 5);
+    }
+    EXPECT_EQ(random.Between(4, 4), 4);
 }
 
 }  // namespace

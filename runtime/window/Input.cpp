@@ -47,11 +47,52 @@ int Window::Impl::MenuAt(Point p) const {
     return -1;
 }
 
+void Window::Impl::OpenMenu(int menu) {
+    openMenu = menu;
+    menuHover = -1;
+    MarkDirty(menu);
+    MarkRect(DropDownRect());
+}
+
 void Window::Impl::CloseMenu() {
     if (openMenu < 0) return;
     MarkRect(DropDownRect());
     MarkDirty(openMenu);
     openMenu = -1;
+    menuHover = -1;
+}
+
+void Window::Impl::HoverMenuItem(int item) {
+    if (item == menuHover) return;
+    if (menuHover >= 0) MarkRect(PaintBounds(menuHover));
+    menuHover = item;
+    if (menuHover >= 0) MarkRect(PaintBounds(menuHover));
+}
+
+// Up and Down walk the items of the open drop-down, Enter takes one, Escape closes it.
+void Window::Impl::MenuKey(int keyCode) {
+    if (keyCode == Key::Escape) {
+        CloseMenu();
+        return;
+    }
+    std::vector<int> items;
+    for (int i : controls[static_cast<std::size_t>(openMenu)].children)
+        if (controls[static_cast<std::size_t>(i)].Kind() == ControlKind::MenuItem && IsShown(i)) items.push_back(i);
+    if (items.empty()) return;
+    if (keyCode == Key::Enter || keyCode == Key::Space) {
+        const int chosen = menuHover;
+        if (chosen < 0) return;
+        CloseMenu();
+        Activate(chosen);
+        return;
+    }
+    if (keyCode != Key::Down && keyCode != Key::Up) return;
+    const int n = static_cast<int>(items.size());
+    const auto at = std::find(items.begin(), items.end(), menuHover);
+    int next;
+    if (at == items.end()) next = keyCode == Key::Down ? 0 : n - 1;
+    else next = (static_cast<int>(at - items.begin()) + (keyCode == Key::Down ? 1 : n - 1)) % n;
+    HoverMenuItem(items[static_cast<std::size_t>(next)]);
 }
 
 void Window::Impl::MouseDown(Point p) {
@@ -66,19 +107,13 @@ void Window::Impl::MouseDown(Point p) {
         // A click outside the open drop-down only closes it.
         const int wasOpen = openMenu;
         CloseMenu();
-        if (hit != wasOpen && hit >= 0 && kind == ControlKind::Menu) {
-            openMenu = hit;
-            MarkDirty(hit);
-            MarkRect(DropDownRect());
-        }
+        if (hit != wasOpen && hit >= 0 && kind == ControlKind::Menu) OpenMenu(hit);
         return;
     }
     if (hit < 0) return;
     ControlState& c = controls[static_cast<std::size_t>(hit)];
     if (c.Kind() == ControlKind::Menu) {
-        openMenu = hit;
-        MarkDirty(hit);
-        MarkRect(DropDownRect());
+        OpenMenu(hit);
         return;
     }
     pressed = hit;
@@ -88,6 +123,10 @@ void Window::Impl::MouseDown(Point p) {
 }
 
 void Window::Impl::MouseMove(Point p) {
+    if (openMenu >= 0) {
+        const int hit = MenuAt(p);
+        HoverMenuItem(hit >= 0 && controls[static_cast<std::size_t>(hit)].Kind() == ControlKind::MenuItem ? hit : -1);
+    }
     if (pressed < 0) return;
     const bool inside = controls[static_cast<std::size_t>(pressed)].rect.Contains(p);
     if (inside == pressedInside) return;
@@ -135,7 +174,7 @@ void Window::Impl::Key(int keyCode, bool shift) {
         return;
     }
     if (openMenu >= 0) {
-        if (keyCode == Key::Escape) CloseMenu();
+        MenuKey(keyCode);
         return;
     }
     switch (keyCode) {

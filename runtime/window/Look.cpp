@@ -226,7 +226,7 @@ void Window::Impl::DrawDropDown(render::Painter& p) {
             p.Fill({r.x + Px(4), r.y + r.height / 2, r.width - Px(8), Px(1)}, MenuLine);
             continue;
         }
-        if (pressed == item && pressedInside) p.Fill(r, ChosenFace);
+        if ((pressed == item && pressedInside) || menuHover == item) p.Fill(r, ChosenFace);
         if (!font) continue;
         const auto [label, underline] = window::MenuLabel(c.def->text);
         const int x = r.x + Px(24);

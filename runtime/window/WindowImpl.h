@@ -117,6 +117,7 @@ struct Window::Impl {
     int pressed = -1;  // control under a held mouse button
     bool pressedInside = false;
     int openMenu = -1;  // index of the menu whose drop-down is open
+    int menuHover = -1;  // its highlighted item
     std::optional<Point> position;  // dialog units, before the window opens
     bool wantMaximized = false, wantMinimized = false;
 
@@ -131,7 +132,10 @@ struct Window::Impl {
     void MoveChoice(bool forward);
     int HitTest(Point clientPixel) const;
     int MenuAt(Point clientPixel) const;
+    void OpenMenu(int menu);
     void CloseMenu();
+    void HoverMenuItem(int item);
+    void MenuKey(int keyCode);
 
     // Rendering (Render.cpp, Look.cpp).
     Image frame;
