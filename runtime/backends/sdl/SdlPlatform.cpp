@@ -181,6 +181,27 @@ void SdlPlatform::Present(const Image& frame) {
     ShowLastFrame();
 }
 
+void SdlPlatform::PresentChanged(const Image& frame, std::span<const Rect> changed) {
+    if (!renderer_ || !HoldsWholeImage(frame)) return;
+    if (!framePresented_ || Size{frame.width, frame.height} != frameSize_) {
+        Present(frame);
+        return;
+    }
+    for (const Rect& area : changed) {
+        // Clipped to the frame: a rectangle reaching past it uploads no stray memory.
+        const int left = std::max(area.x, 0), top = std::max(area.y, 0);
+        const int right = std::min(area.x + area.width, frame.width), bottom = std::min(area.y + area.height, frame.height);
+        if (left >= right || top >= bottom) continue;
+        const SDL_Rect part{left, top, right - left, bottom - top};
+        const std::uint32_t* first = &frame.pixels[static_cast<std::size_t>(top) * frame.width + left];
+        if (SDL_UpdateTexture(texture_.get(), &part, first, frame.width * 4) != 0) {
+            Present(frame);
+            return;
+        }
+    }
+    ShowLastFrame();
+}
+
 void SdlPlatform::ShowLastFrame() {
     if (!framePresented_) return;
     SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);

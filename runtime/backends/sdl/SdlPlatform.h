@@ -3,6 +3,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,7 @@ public:
     bool OpenWindow(const WindowRequest& request) override;
     void CloseWindow() override;
     void Present(const Image& frame) override;
+    void PresentChanged(const Image& frame, std::span<const Rect> changed) override;
 
     std::optional<InputEvent> WaitInput(std::optional<std::chrono::steady_clock::time_point> deadline) override;
     void Wake() override;

@@ -32,6 +32,17 @@ protected:
         return platform->OpenWindow(request);
     }
 
+    // The colour (0xRRGGBB) of a pixel of the window as the screen shows it.
+    Uint32 ScreenRgb(int x, int y) const {
+        SDL_Surface* screen = SDL_GetWindowSurface(platform->NativeWindow());
+        if (screen == nullptr || x >= screen->w || y >= screen->h) return 0xDEADu;
+        Uint32 raw;
+        std::memcpy(&raw, static_cast<Uint8*>(screen->pixels) + y * screen->pitch + x * 4, 4);
+        Uint8 r, g, b;
+        SDL_GetRGB(raw, screen->format, &r, &g, &b);
+        return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
+    }
+
     std::optional<InputEvent> Next() { return platform->WaitInput(std::chrono::steady_clock::now() + 2s); }
 
     ScopedEnv video{"SDL_VIDEODRIVER", "dummy"};
@@ -45,21 +56,23 @@ TEST_F(DummyDesktop, PresentedFrameIsOnScreen) {
     frame.At(10, 20) = 0xFF112233;
     frame.At(63, 47) = 0x00ABCDEF;
     platform->Present(frame);
+    EXPECT_EQ(ScreenRgb(0, 0), 0xFFFFFFu);
+    EXPECT_EQ(ScreenRgb(10, 20), 0x112233u);
+    EXPECT_EQ(ScreenRgb(63, 47), 0xABCDEFu);
+}
 
-    SDL_Surface* screen = SDL_GetWindowSurface(platform->NativeWindow());
-    ASSERT_NE(screen, nullptr) << SDL_GetError();
-    ASSERT_EQ(screen->w, 64);
-    ASSERT_EQ(screen->h, 48);
-    const auto pixel = [screen](int x, int y) {
-        Uint32 raw;
-        std::memcpy(&raw, static_cast<Uint8*>(screen->pixels) + y * screen->pitch + x * 4, 4);
-        Uint8 r, g, b;
-        SDL_GetRGB(raw, screen->format, &r, &g, &b);
-        return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
-    };
-    EXPECT_EQ(pixel(0, 0), 0xFFFFFFu);
-    EXPECT_EQ(pixel(10, 20), 0x112233u);
-    EXPECT_EQ(pixel(63, 47), 0xABCDEFu);
+TEST_F(DummyDesktop, OnlyTheChangedPartsAreUploaded) {
+    ASSERT_TRUE(Open({64, 48}));
+    Image frame(64, 48, 0xFFFFFFFF);
+    platform->Present(frame);
+    frame.At(5, 5) = 0xFF0000FF;
+    frame.At(60, 40) = 0xFFFF0000;   // changed, but not reported
+    frame.At(63, 0) = 0xFF00FF00;
+    const Rect changed[] = {{4, 4, 3, 3}, {62, -10, 50, 11}};  // the second reaches past the frame
+    platform->PresentChanged(frame, changed);
+    EXPECT_EQ(ScreenRgb(5, 5), 0x0000FFu);
+    EXPECT_EQ(ScreenRgb(63, 0), 0x00FF00u);
+    EXPECT_EQ(ScreenRgb(60, 40), 0xFFFFFFu);
 }
 
 TEST_F(DummyDesktop, FrameOfANewSizeResizesTheWindow) {

@@ -21,7 +21,7 @@ using test::TempFolder;
 class DiskAudio : public testing::Test {
 protected:
     void SetUp() override {
-        sound.emplace(debug, folder.path(), idleClose);
+        sound.emplace(debug, voices.empty() ? folder.path() : voices, idleClose);
         ASSERT_TRUE(sound->DeviceFormat()) << (debug.lines.empty() ? "" : debug.lines.front());
         format = *sound->DeviceFormat();
         ASSERT_EQ(format.format, AUDIO_S16SYS);
@@ -74,6 +74,13 @@ protected:
     std::optional<SdlSound> sound;
     SDL_AudioSpec format{};
     std::chrono::milliseconds idleClose = SdlSound::DefaultIdleClose;
+    std::filesystem::path voices;  // where the sounds are read; the temporary folder when empty
+};
+
+// The program's own recorded voices.
+class VoiceDiskAudio : public DiskAudio {
+protected:
+    VoiceDiskAudio() { voices = KORVANDA_VOICES; }
 };
 
 class QuietDiskAudio : public DiskAudio {
@@ -108,6 +115,23 @@ TEST_F(DiskAudio, WavReachesTheDeviceSampleForSample) {
                             [](Sint16 s) { return s == 0; }))
         << "silence before";
     EXPECT_TRUE(Silent(played, at + voice.size())) << "silence after";
+    EXPECT_TRUE(debug.lines.empty());
+}
+
+TEST_F(VoiceDiskAudio, RecordedVoiceReachesTheDeviceWhole) {
+    if (!std::filesystem::exists(voices / "3.wav")) GTEST_SKIP() << "no voices in " << voices;
+    std::string error;
+    const auto converted = LoadWav(voices / "3.wav", format, error);
+    ASSERT_TRUE(converted) << error;
+    std::vector<Sint16> expected;
+    for (std::size_t at = 0; at + 2u * format.channels <= converted->bytes.size(); at += 2u * format.channels) {
+        Sint16 sample;
+        std::memcpy(&sample, &converted->bytes[at], 2);
+        expected.push_back(sample);
+    }
+    sound->Play("3.wav");
+    const auto played = Played(0.4);
+    EXPECT_LT(Find(played, expected), played.size()) << "all of 3.wav, at the device's rate";
     EXPECT_TRUE(debug.lines.empty());
 }
 
