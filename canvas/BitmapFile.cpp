@@ -144,45 +144,83 @@ Columns VisibleColumns(std::int32_t width, std::int64_t x, std::int32_t targetWi
             static_cast<std::int32_t>(x + first)};
 }
 
-// Copies the pixels that are not `key` (blue, green, red). Pixel by pixel:
-// the runs in small pictures are too short for block copies to pay.
-void CopyUnkeyed(std::uint8_t* to, const std::uint8_t* from, std::int32_t count, const std::array<std::uint8_t, 3>& key) {
-    for (std::int32_t i = 0; i < count; ++i, from += 3, to += 3)
-        if (from[0] != key[0] || from[1] != key[1] || from[2] != key[2]) {
-            to[0] = from[0];
-            to[1] = from[1];
-            to[2] = from[2];
-        }
-}
-
 void CopyIndexed(std::uint8_t* to, const std::uint8_t* from, std::int32_t count,
                  const std::array<std::array<std::uint8_t, 3>, 256>& palette) {
     for (std::int32_t i = 0; i < count; ++i) std::memcpy(to + 3 * i, palette[from[i]].data(), 3);
 }
 
+// Picture row (0 = top) of a stored row, and the canvas row it goes to.
+std::int32_t PictureRow(const Picture& picture, std::int32_t stored) {
+    return picture.topDown ? stored : picture.height - 1 - stored;
+}
+const std::uint8_t* StoredRow(const Picture& picture, std::int32_t stored) {
+    return picture.rows.data() + static_cast<std::size_t>(stored) * picture.stride;
+}
+
 }  // namespace
+
+OpaqueRuns FindOpaqueRuns(const Picture& picture, std::int32_t mask) {
+    OpaqueRuns found;
+    found.rowStart.reserve(static_cast<std::size_t>(picture.rowsPresent) + 1);
+    found.runs.reserve(2 * static_cast<std::size_t>(picture.rowsPresent));
+    std::array<std::uint8_t, 3> key{};
+    raster::Store(key.data(), mask);
+    for (std::int32_t stored = 0; stored < picture.rowsPresent; ++stored) {
+        found.rowStart.push_back(found.runs.size());
+        const std::uint8_t* row = StoredRow(picture, stored);
+        const auto isKey = [&](std::int32_t i) {
+            const std::uint8_t* p = row + 3 * i;
+            return p[0] == key[0] && p[1] == key[1] && p[2] == key[2];
+        };
+        for (std::int32_t i = 0; i < picture.width;) {
+            while (i < picture.width && isKey(i)) ++i;
+            const std::int32_t start = i;
+            while (i < picture.width && !isKey(i)) ++i;
+            if (i > start) found.runs.push_back({start, i - start});
+        }
+    }
+    found.rowStart.push_back(found.runs.size());
+    return found;
+}
+
+void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::View& target, std::int64_t x,
+               std::int64_t y) {
+    const Columns columns = VisibleColumns(picture.width, x, target.Width());
+    if (columns.count == 0 || target.Height() == 0) return;
+    const std::int32_t rows = std::min<std::int32_t>(picture.rowsPresent, static_cast<std::int32_t>(runs.rowStart.size()) - 1);
+    const std::int32_t visibleEnd = columns.first + columns.count;
+    for (std::int32_t stored = 0; stored < rows; ++stored) {
+        const std::int64_t canvasY = y + PictureRow(picture, stored);
+        if (canvasY < 1 || canvasY > target.Height()) continue;
+        const std::uint8_t* from = StoredRow(picture, stored);
+        std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(canvasY));
+        for (std::size_t r = runs.rowStart[static_cast<std::size_t>(stored)]; r < runs.rowStart[static_cast<std::size_t>(stored) + 1]; ++r) {
+            const std::int32_t first = std::max(runs.runs[r].first, columns.first);
+            const std::int32_t end = std::min(runs.runs[r].first + runs.runs[r].count, visibleEnd);
+            if (first < end)
+                std::memcpy(to + 3 * static_cast<std::size_t>(first - columns.first), from + 3 * static_cast<std::size_t>(first),
+                            3 * static_cast<std::size_t>(end - first));
+        }
+    }
+}
 
 void Place(const Picture& picture, const raster::View& target, std::int64_t x, std::int64_t y,
            std::int32_t mask) {
+    // A mask beyond 24 bits matches no pixel.
+    if (picture.bitsPerPixel == 24 && mask >= 0 && mask <= 0xFFFFFF) {
+        PlaceRuns(picture, FindOpaqueRuns(picture, mask), target, x, y);
+        return;
+    }
     const Columns columns = VisibleColumns(picture.width, x, target.Width());
     if (columns.count == 0 || target.Height() == 0) return;
     const std::size_t bytesPerPixel = picture.bitsPerPixel / 8;
-    // A mask beyond 24 bits matches no pixel.
-    const bool keyed = picture.bitsPerPixel == 24 && mask >= 0 && mask <= 0xFFFFFF;
-    std::array<std::uint8_t, 3> key{};
-    raster::Store(key.data(), mask);
-
     for (std::int32_t stored = 0; stored < picture.rowsPresent; ++stored) {
-        const std::int32_t row = picture.topDown ? stored : picture.height - 1 - stored;  // 0 = top
-        const std::int64_t canvasY = y + row;
+        const std::int64_t canvasY = y + PictureRow(picture, stored);
         if (canvasY < 1 || canvasY > target.Height()) continue;
-        const std::uint8_t* from = picture.rows.data() + static_cast<std::size_t>(stored) * picture.stride +
-                                   static_cast<std::size_t>(columns.first) * bytesPerPixel;
+        const std::uint8_t* from = StoredRow(picture, stored) + static_cast<std::size_t>(columns.first) * bytesPerPixel;
         std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(canvasY));
         if (picture.bitsPerPixel == 8)
             CopyIndexed(to, from, columns.count, picture.palette);
-        else if (keyed)
-            CopyUnkeyed(to, from, columns.count, key);
         else
             std::memcpy(to, from, 3 * static_cast<std::size_t>(columns.count));
     }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "canvas/Raster.h"
 
@@ -53,6 +54,21 @@ Reading Read(std::span<const std::uint8_t> file);
 // one Read accepts, the low 16 bits of each field. False when the bytes do
 // not begin with a bitmap header.
 bool Dimensions(std::span<const std::uint8_t> header, std::int32_t& width, std::int32_t& height);
+
+// The runs of pixels of a 24-bit picture that are not of one colour, row by
+// row: found once, they are placed with one block copy each.
+struct OpaqueRuns {
+    struct Run {
+        std::int32_t first, count;  // picture columns
+    };
+    std::vector<Run> runs;
+    std::vector<std::size_t> rowStart;  // per stored row, its first run; one more at the end
+};
+OpaqueRuns FindOpaqueRuns(const Picture& picture, std::int32_t mask);
+
+// The runs' pixels of the picture at (x, y), clipped to the target.
+void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::View& target, std::int64_t x,
+               std::int64_t y);
 
 // Copies the picture's rows present in the file with its top-left pixel at
 // (x, y), clipped to the target. At 24 bits, pixels of colour `mask` (red in

@@ -1,8 +1,11 @@
 // The 8-bit output mode: a paletted bitmap built from the 24-bit picture.
 #include <algorithm>
+#include <cstring>
+#include <optional>
 
 #include "canvas/BitmapHeaders.h"
 #include "canvas/Draw.h"
+#include "canvas/KeyRuns.h"
 #include "canvas/Palette.h"
 #include "canvas/Raster.h"
 
@@ -61,16 +64,23 @@ void Draw::ConvertTo256(const Bytes& source, std::int32_t width, std::int32_t he
     for (std::int32_t r = 0; r < from.Height(); ++r) {
         const std::uint8_t* pixel = from.StoredRow(r);
         std::uint8_t* out = indices + static_cast<std::size_t>(r) * stride8;
-        // A run of one colour costs one look-up.
+        // A run of one colour costs one look-up, and its blocks of sixteen
+        // pixels one comparison each.
         std::uint32_t previous = 0xFFFFFFFF;
         std::uint8_t index = 0;
-        for (std::int32_t x = 0; x < from.Width(); ++x, pixel += 3) {
-            const std::uint32_t colour = pixel[0] | (pixel[1] << 8) | (pixel[2] << 16);
+        std::optional<raster::KeyColour> run;
+        const auto count = static_cast<std::size_t>(from.Width());
+        for (std::size_t x = 0; x < count;) {
+            const std::uint32_t colour = pixel[3 * x] | (pixel[3 * x + 1] << 8) | (pixel[3 * x + 2] << 16);
             if (colour != previous) {
                 index = palette.IndexOf(colour);
                 previous = colour;
+                run.reset();
             }
-            out[x] = index;
+            out[x++] = index;
+            if (x + 16 > count || std::memcmp(pixel + 3 * x, pixel + 3 * x - 3, 3) != 0) continue;
+            if (!run) run.emplace(static_cast<std::int32_t>(((colour & 0xFF) << 16) | (colour & 0xFF00) | (colour >> 16)));
+            for (; x + 16 <= count && run->Matches16(pixel + 3 * x); x += 16) std::memset(out + x, index, 16);
         }
     }
 

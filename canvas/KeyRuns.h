@@ -1,7 +1,8 @@
 #pragma once
 
 // Copying pixels except those of one key colour (a layer's transparent
-// colour), sixteen pixels at a time where SSE2 is there.
+// colour), sixteen pixels at a time where SSE2 is there;
+// and finding blocks of sixteen pixels of one colour.
 
 #include <array>
 #include <cstddef>
@@ -35,6 +36,20 @@ public:
 
     bool Matches(const std::uint8_t* pixel) const {
         return pixel[0] == b_ && pixel[1] == g_ && pixel[2] == r_;
+    }
+
+    // Whether the sixteen pixels from `pixels` all have the key colour.
+    bool Matches16(const std::uint8_t* pixels) const {
+#if defined(__SSE2__)
+        auto equal = [&](int v) {
+            return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 16 * v)), key_[v]);
+        };
+        return _mm_movemask_epi8(_mm_and_si128(_mm_and_si128(equal(0), equal(1)), equal(2))) == 0xFFFF;
+#else
+        for (int k = 0; k < 16; ++k)
+            if (!Matches(pixels + 3 * k)) return false;
+        return true;
+#endif
     }
 
     // Copies the `count` pixels of `from` that are not of the key colour to

@@ -32,7 +32,11 @@ inline bool Clip(Coord a, Coord b, std::int32_t limit, std::int32_t& first, std:
 class ColourRun {
 public:
     explicit ColourRun(std::int32_t colour) {
-        for (std::size_t i = 0; i < Pixels; ++i) raster::Store(bytes_ + 3 * i, colour);
+        raster::Store(bytes_, colour);
+        std::memcpy(bytes_ + 3, bytes_, 3);
+        std::memcpy(bytes_ + 6, bytes_, 6);
+        std::memcpy(bytes_ + 12, bytes_, 12);
+        std::memcpy(bytes_ + 24, bytes_, 24);
     }
     // Only fixed-size copies, which compile to plain moves: whole blocks, then
     // one last block (or two halves) ending exactly at the span's end. The

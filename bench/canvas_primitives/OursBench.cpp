@@ -126,6 +126,16 @@ void Keyed_Ours(benchmark::State& state) {
         canvas::bitmap::Place(reading.picture, canvas::raster::Target(d), p.x, p.y, 0xFFFFFF);
     });
 }
+// The same with the runs of opaque pixels found beforehand, as a run-length
+// blit finds them once per picture.
+void Keyed_OursRuns(benchmark::State& state) {
+    const std::vector<std::uint8_t> file = PictureFile();
+    const canvas::bitmap::Reading reading = canvas::bitmap::Read(file);
+    const canvas::bitmap::OpaqueRuns runs = canvas::bitmap::FindOpaqueRuns(reading.picture, 0xFFFFFF);
+    RunOurs(state, [&](canvas::Draw& d, const Place& p) {
+        canvas::bitmap::PlaceRuns(reading.picture, runs, canvas::raster::Target(d), p.x, p.y);
+    });
+}
 void Unkeyed_Ours(benchmark::State& state) {
     const std::vector<std::uint8_t> file = PictureFile();
     const canvas::bitmap::Reading reading = canvas::bitmap::Read(file);
@@ -153,6 +163,7 @@ BENCHMARK(Triangles_Ours) KORVANDA_CANVAS_SIZES;
 BENCHMARK(Triangles_OursOutlined) KORVANDA_CANVAS_SIZES;
 BENCHMARK(Keyed_RowCopy) KORVANDA_CANVAS_SIZES;
 BENCHMARK(Keyed_Ours) KORVANDA_CANVAS_SIZES;
+BENCHMARK(Keyed_OursRuns) KORVANDA_CANVAS_SIZES;
 BENCHMARK(Unkeyed_Ours) KORVANDA_CANVAS_SIZES;
 BENCHMARK(Keyed_OursFromFile) KORVANDA_CANVAS_SIZES;
 BENCHMARK(Spheres_Ours) KORVANDA_CANVAS_SIZES;

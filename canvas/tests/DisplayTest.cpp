@@ -161,6 +161,28 @@ TEST_F(PalettedTest, ColoursAreNumberedInTheOrderTheyFirstOccurFromTheBottomLeft
     EXPECT_EQ(canvas.BitCount, 8);
 }
 
+TEST_F(PalettedTest, LongRunsKeepEveryPixelsIndex) {
+    // Runs longer than a block of sixteen, broken at every offset of a block.
+    Bind(61, 17);
+    canvas.Blank(0x0000FF);
+    for (std::int32_t y = 1; y <= 17; ++y) {
+        canvas.PutPixel(y + 16, y, 0x00FF00);
+        canvas.PutPixel(61, y, 0xFF0000);
+    }
+    canvas.Init256();
+    canvas.Display();
+    const auto& b = host.LastPicture();
+    for (std::int32_t y = 1; y <= 17; ++y) {
+        const std::uint8_t* row = b.data() + 1078 + static_cast<std::size_t>(17 - y) * 64;
+        for (std::int32_t x = 1; x <= 61; ++x) {
+            const std::int32_t colour = x == 61 ? 0xFF0000 : x == y + 16 ? 0x00FF00 : 0x0000FF;
+            const std::uint8_t* entry = b.data() + 54 + 4 * row[x - 1];
+            ASSERT_EQ(entry[0] << 16 | entry[1] << 8 | entry[2], colour) << x << "," << y;
+        }
+        EXPECT_EQ(row[61], 0);  // pad
+    }
+}
+
 TEST_F(PalettedTest, MoreThan256ColoursStayWithinTheTable) {
     Bind(40, 10);
     for (std::int32_t y = 1; y <= 10; ++y)
