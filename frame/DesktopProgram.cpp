@@ -9,7 +9,8 @@ int RunDesktopProgram(const ProgramInfo& info, const MainProcedure& main) {
     std::string error;
     const std::unique_ptr<runtime::Runtime> runtime = runtime::CreateDesktopRuntime(error);
     if (!runtime) {
-        std::cerr << info.name << ": " << (error.empty() ? "cannot open the display" : error) << '\n';
+        std::cerr << info.name << ": " << (error.empty() ? "cannot open the display" : error)
+                  << '\n';
         return 1;
     }
     const auto dragging = CreateFullWindowDragging();

@@ -17,14 +17,18 @@ std::string_view Trim(std::string_view s) {
     return s.substr(first, last - first + 1);
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool HasBreakOrNul(std::string_view s) { return s.find_first_of(std::string_view("\r\n\0", 3)) != npos; }
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return Lower(x) == Lower(y); });
+}
+
+bool HasBreakOrNul(std::string_view s) {
+    return s.find_first_of(std::string_view("\r\n\0", 3)) != npos;
+}
 
 }  // namespace
 
@@ -125,7 +129,9 @@ std::vector<std::pair<std::string, std::string>> IniFile::Entries(std::string_vi
     return entries;
 }
 
-bool IniFile::HasSection(std::string_view section) const { return SectionStart(section) != npos; }
+bool IniFile::HasSection(std::string_view section) const {
+    return SectionStart(section) != npos;
+}
 
 // New lines follow the file's own habit: CRLF when its first line has one.
 std::string IniFile::NewLineEnding() const {
@@ -180,11 +186,10 @@ void IniFile::Remove(std::string_view section, std::string_view key) {
     const auto end = SectionEnd(start);
     const auto first = lines_.begin() + static_cast<std::ptrdiff_t>(start + 1);
     const auto last = lines_.begin() + static_cast<std::ptrdiff_t>(end);
-    lines_.erase(std::remove_if(first, last,
-                                [&](const Line& l) {
-                                    return l.kind == Kind::Key && SameName(l.name, key);
-                                }),
-                 last);
+    lines_.erase(
+        std::remove_if(first, last,
+                       [&](const Line& l) { return l.kind == Kind::Key && SameName(l.name, key); }),
+        last);
 }
 
 }  // namespace frame

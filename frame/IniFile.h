@@ -53,8 +53,8 @@ private:
         std::string text;    // the line's bytes without its ending
         std::string ending;  // "\n", "\r\n" or "" (last line without one)
         Kind kind = Kind::Other;
-        std::string name;    // section name or key, trimmed
-        std::string value;   // key lines: the value, trimmed
+        std::string name;   // section name or key, trimmed
+        std::string value;  // key lines: the value, trimmed
     };
 
     // Index of the header line of the first `section`, or npos.

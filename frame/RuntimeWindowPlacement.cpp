@@ -7,8 +7,12 @@
 
 namespace frame {
 
-runtime::Point RuntimeWindowPlacement::Position() const { return window_.Position(); }
-void RuntimeWindowPlacement::SetPosition(runtime::Point dialogUnits) { window_.SetPosition(dialogUnits); }
+runtime::Point RuntimeWindowPlacement::Position() const {
+    return window_.Position();
+}
+void RuntimeWindowPlacement::SetPosition(runtime::Point dialogUnits) {
+    window_.SetPosition(dialogUnits);
+}
 
 runtime::Size RuntimeWindowPlacement::Size() const {
     const runtime::Size pixels = window_.ClientSize();
@@ -16,11 +20,21 @@ runtime::Size RuntimeWindowPlacement::Size() const {
             static_cast<int>(std::lround(pixels.height / window_.DialogUnitY()))};
 }
 
-bool RuntimeWindowPlacement::IsMaximized() const { return window_.IsMaximized(); }
-void RuntimeWindowPlacement::SetMaximized(bool maximized) { window_.SetMaximized(maximized); }
-bool RuntimeWindowPlacement::IsMinimized() const { return window_.IsMinimized(); }
-void RuntimeWindowPlacement::SetMinimized(bool minimized) { window_.SetMinimized(minimized); }
-bool RuntimeWindowPlacement::IsResizable() const { return window_.IsResizable(); }
+bool RuntimeWindowPlacement::IsMaximized() const {
+    return window_.IsMaximized();
+}
+void RuntimeWindowPlacement::SetMaximized(bool maximized) {
+    window_.SetMaximized(maximized);
+}
+bool RuntimeWindowPlacement::IsMinimized() const {
+    return window_.IsMinimized();
+}
+void RuntimeWindowPlacement::SetMinimized(bool minimized) {
+    window_.SetMinimized(minimized);
+}
+bool RuntimeWindowPlacement::IsResizable() const {
+    return window_.IsResizable();
+}
 
 void SettingsManager::FetchWindow(std::string_view section, runtime::Window& window) {
     RuntimeWindowPlacement placement(window);

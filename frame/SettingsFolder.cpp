@@ -14,7 +14,9 @@ namespace fs = std::filesystem;
 
 constexpr const char* FolderName = "korvanda";
 
-bool IsAbsolute(const char* path) { return path != nullptr && path[0] == '/'; }
+bool IsAbsolute(const char* path) {
+    return path != nullptr && path[0] == '/';
+}
 
 // HOME, or the home folder of the account when HOME is not set.
 std::string HomeFolder() {
@@ -38,7 +40,8 @@ std::optional<fs::path> SettingsFolderFor(const char* xdgConfigHome, const char*
 
 std::optional<fs::path> EnsureSettingsFolder(std::string& error) {
     const std::string home = HomeFolder();
-    auto folder = SettingsFolderFor(std::getenv("XDG_CONFIG_HOME"), home.empty() ? nullptr : home.c_str());
+    auto folder =
+        SettingsFolderFor(std::getenv("XDG_CONFIG_HOME"), home.empty() ? nullptr : home.c_str());
     if (!folder) {
         error = "no home folder for the settings";
         return std::nullopt;

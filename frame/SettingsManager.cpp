@@ -16,7 +16,9 @@ constexpr const char* CountKey = "Sectors";
 // More entries than any real list holds; a larger count is damage.
 constexpr long MaxSectors = 10000;
 
-std::string EntryKey(long i) { return std::string(CountKey) + "_" + std::to_string(i); }
+std::string EntryKey(long i) {
+    return std::string(CountKey) + "_" + std::to_string(i);
+}
 
 std::string Lowered(std::string s) {
     for (char& c : s)
@@ -111,7 +113,8 @@ std::optional<IniFile> SettingsManager::Load() const {
 
 void SettingsManager::Save(const IniFile& before, const IniFile& after) {
     const std::string bytes = after.Serialize();
-    if (bytes == before.Serialize() && std::filesystem::exists(*path_)) return;
+    std::error_code ec;
+    if (bytes == before.Serialize() && std::filesystem::exists(*path_, ec)) return;
     std::string error;
     if (!WriteWholeFileAtomically(*path_, bytes, error)) Debug("settings not saved: " + error);
 }
@@ -126,7 +129,8 @@ void SettingsManager::ReadSectors(const IniFile& file) {
 
     const std::string_view countText = value(CountKey);
     long count = 0;
-    const auto [stop, error] = std::from_chars(countText.data(), countText.data() + countText.size(), count);
+    const auto [stop, error] =
+        std::from_chars(countText.data(), countText.data() + countText.size(), count);
     if (error != std::errc() || stop != countText.data() + countText.size()) count = 0;
     // A count beyond the keys the section holds cannot be real.
     count = std::clamp(count, 0L, std::min(MaxSectors, static_cast<long>(entries.size())));
@@ -139,7 +143,8 @@ void SettingsManager::WriteSectors(IniFile& file) const {
     file.Set(SectorSection, CountKey, std::to_string(sectors_.size()));
     for (std::size_t i = 0; i < sectors_.size(); ++i) {
         const Sector& s = sectors_[i];
-        file.Set(SectorSection, EntryKey(static_cast<long>(i) + 1), s.family + "," + s.item + "," + s.type);
+        file.Set(SectorSection, EntryKey(static_cast<long>(i) + 1),
+                 s.family + "," + s.item + "," + s.type);
     }
 }
 

@@ -22,14 +22,17 @@ std::int32_t ReadNumber(const IniFile& file, std::string_view section, std::stri
     return error == std::errc() && stop == end ? value : runtime::NotGiven;
 }
 
-void WriteNumber(IniFile& file, std::string_view section, std::string_view key, std::int32_t value) {
+void WriteNumber(IniFile& file, std::string_view section, std::string_view key,
+                 std::int32_t value) {
     if (value == runtime::NotGiven)
         file.Remove(section, key);
     else
         file.Set(section, key, std::to_string(value));
 }
 
-const char* YesNo(bool yes) { return yes ? "Yes" : "No"; }
+const char* YesNo(bool yes) {
+    return yes ? "Yes" : "No";
+}
 
 }  // namespace
 

@@ -7,7 +7,8 @@
 
 namespace frame {
 
-WindowManager::WindowManager(Program& program, runtime::Window& window, runtime::ControlId firstField)
+WindowManager::WindowManager(Program& program, runtime::Window& window,
+                             runtime::ControlId firstField)
     : program_(program), window_(window), firstFieldWanted_(firstField) {}
 
 int WindowManager::Init() {

@@ -1,7 +1,6 @@
-#include "frame/FullWindowDragging.h"
-
 #include <gtest/gtest.h>
 
+#include "frame/FullWindowDragging.h"
 #include "frame/testing/RecordingFullWindowDragging.h"
 
 namespace frame {

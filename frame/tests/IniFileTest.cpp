@@ -1,9 +1,9 @@
-#include "frame/IniFile.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
+
+#include "frame/IniFile.h"
 
 namespace frame {
 namespace {
@@ -126,8 +126,10 @@ TEST(IniFileSet, PlacesTheLineWherePeopleExpectIt) {
         {"replaced in place", "[Main]\n; note\nB=1\nC=3\n", "[Main]\n; note\nB=2\nC=3\n"},
         {"replaced keeping crlf", "[Main]\r\nB=1\r\n", "[Main]\r\nB=2\r\n"},
         {"replaced at the end without newline", "[Main]\nB=1", "[Main]\nB=2"},
-        {"appended to the section", "[Main]\nA=1\n[Other]\nX=9\n", "[Main]\nA=1\nB=2\n[Other]\nX=9\n"},
-        {"appended before blank lines", "[Main]\nA=1\n\n\n[Other]\n", "[Main]\nA=1\nB=2\n\n\n[Other]\n"},
+        {"appended to the section", "[Main]\nA=1\n[Other]\nX=9\n",
+         "[Main]\nA=1\nB=2\n[Other]\nX=9\n"},
+        {"appended before blank lines", "[Main]\nA=1\n\n\n[Other]\n",
+         "[Main]\nA=1\nB=2\n\n\n[Other]\n"},
         {"appended with crlf", "[Main]\r\nA=1\r\n", "[Main]\r\nA=1\r\nB=2\r\n"},
         {"appended after a last line without newline", "[Main]\nA=1", "[Main]\nA=1\nB=2\n"},
         {"appended under a bare header", "[Main]", "[Main]\nB=2\n"},
@@ -145,9 +147,9 @@ TEST(IniFileSet, RefusesWhatWouldBreakTheLines) {
         std::string section, key, value;
     };
     const Bad bad[] = {
-        {"Main", "A", "1\n[Evil]"}, {"Main", "A", "1\r"},   {"Main", "A", "x\0y"s},
-        {"Main", "A\nB", "1"},      {"Main", "A=B", "1"},   {"Main", "", "1"},
-        {"Main", "[A]", "1"},       {"Main", ";A", "1"},    {"Ma]in", "A", "1"},
+        {"Main", "A", "1\n[Evil]"}, {"Main", "A", "1\r"}, {"Main", "A", "x\0y"s},
+        {"Main", "A\nB", "1"},      {"Main", "A=B", "1"}, {"Main", "", "1"},
+        {"Main", "[A]", "1"},       {"Main", ";A", "1"},  {"Ma]in", "A", "1"},
         {"Ma\nin", "A", "1"},       {"", "A", "1"},
     };
     for (const Bad& b : bad) {

@@ -1,7 +1,6 @@
-#include "frame/Program.h"
-
 #include <gtest/gtest.h>
 
+#include "frame/Program.h"
 #include "frame/WindowManager.h"
 #include "frame/testing/RecordingFullWindowDragging.h"
 #include "frame/tests/TempFolder.h"

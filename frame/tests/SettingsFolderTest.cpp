@@ -1,7 +1,6 @@
-#include "frame/SettingsFolder.h"
-
 #include <gtest/gtest.h>
 
+#include "frame/SettingsFolder.h"
 #include "frame/tests/TempFolder.h"
 
 namespace frame {

@@ -1,8 +1,7 @@
-#include "frame/SettingsManager.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "frame/SettingsManager.h"
 #include "frame/tests/FakeWindow.h"
 #include "frame/tests/TempFolder.h"
 #include "runtime/Services.h"
@@ -85,8 +84,7 @@ TEST_F(SettingsManagerTest, ClosingMaximizedOrMinimizedForgetsThePositionAndCome
             w.maximized = c.maximized;
             w.minimized = c.minimized;
         });
-        EXPECT_EQ(ReadFile(File()),
-                  c.expected + "\n[__Dont_Touch_Me__]\nSectors=0\n"s) << c.name;
+        EXPECT_EQ(ReadFile(File()), c.expected + "\n[__Dont_Touch_Me__]\nSectors=0\n"s) << c.name;
 
         FakeWindow next;
         SettingsManager settings;
@@ -99,7 +97,8 @@ TEST_F(SettingsManagerTest, ClosingMaximizedOrMinimizedForgetsThePositionAndCome
 }
 
 TEST_F(SettingsManagerTest, UnusableMaximizeRestoresNothing) {
-    for (const char* maximize : {"", "Maximize=\n", "Maximize=maybe\n", "Maximize=YES\n", "Maximize=No!\n"}) {
+    for (const char* maximize :
+         {"", "Maximize=\n", "Maximize=maybe\n", "Maximize=YES\n", "Maximize=No!\n"}) {
         Given("[Main]\n"s + maximize + "Minimize=Yes\nXPos=400\nYPos=300\n");
         FakeWindow window;
         SettingsManager settings;
@@ -147,7 +146,8 @@ TEST_F(SettingsManagerTest, EverythingElseInTheFileSurvivesARun) {
         "\r\n"
         "[Main]\r\n"
         "Note=mine\r\n";
-    Given(head + "Maximize=No\r\nMinimize=No\r\nXPos=1\r\nYPos=2\r\n[Tail]\r\nlast line without newline");
+    Given(head +
+          "Maximize=No\r\nMinimize=No\r\nXPos=1\r\nYPos=2\r\n[Tail]\r\nlast line without newline");
     FakeWindow window;
     SettingsManager settings;
     settings.Open("abacor.INI");
@@ -157,8 +157,9 @@ TEST_F(SettingsManagerTest, EverythingElseInTheFileSurvivesARun) {
     window.position = {7, 8};
     settings.UpdateWindow("Main", window);
     settings.Close();
-    EXPECT_EQ(ReadFile(File()), head + "Maximize=No\r\nMinimize=No\r\nXPos=7\r\nYPos=8\r\n"
-                                       "[Tail]\r\nlast line without newline");
+    EXPECT_EQ(ReadFile(File()), head +
+                                    "Maximize=No\r\nMinimize=No\r\nXPos=7\r\nYPos=8\r\n"
+                                    "[Tail]\r\nlast line without newline");
 }
 
 TEST_F(SettingsManagerTest, ReadsTheFileAgainBeforeWriting) {
@@ -184,16 +185,27 @@ TEST_F(SettingsManagerTest, DamagedSectorListsAreReadSafely) {
     };
     const std::string longField(150, 'f');
     const Case cases[] = {
-        {"count not a number", "Sectors=lots\nSectors_1=a,b,c\n", {}, "Sectors=0\nSectors_1=a,b,c\n"},
+        {"count not a number",
+         "Sectors=lots\nSectors_1=a,b,c\n",
+         {},
+         "Sectors=0\nSectors_1=a,b,c\n"},
         {"negative count", "Sectors=-3\n", {}, "Sectors=0\n"},
-        {"count far beyond the entries", "Sectors=2000000000\nSectors_1=a,b,c\n",
-         {{"a", "b", "c"}, {"", "", ""}}, "Sectors=2\nSectors_1=a,b,c\nSectors_2=,,\n"},
-        {"missing entry", "Sectors=3\nSectors_1=a,b,c\nSectors_3=x,y,z\n",
+        {"count far beyond the entries",
+         "Sectors=2000000000\nSectors_1=a,b,c\n",
+         {{"a", "b", "c"}, {"", "", ""}},
+         "Sectors=2\nSectors_1=a,b,c\nSectors_2=,,\n"},
+        {"missing entry",
+         "Sectors=3\nSectors_1=a,b,c\nSectors_3=x,y,z\n",
          {{"a", "b", "c"}, {"", "", ""}, {"x", "y", "z"}},
          "Sectors=3\nSectors_1=a,b,c\nSectors_3=x,y,z\nSectors_2=,,\n"},
-        {"short entry", "Sectors=1\nSectors_1=only\n", {{"only", "", ""}}, "Sectors=1\nSectors_1=only,,\n"},
-        {"long field cut at 99", "Sectors=1\nSectors_1=" + longField + ",b,c\n",
-         {{std::string(99, 'f'), "b", "c"}}, "Sectors=1\nSectors_1=" + std::string(99, 'f') + ",b,c\n"},
+        {"short entry",
+         "Sectors=1\nSectors_1=only\n",
+         {{"only", "", ""}},
+         "Sectors=1\nSectors_1=only,,\n"},
+        {"long field cut at 99",
+         "Sectors=1\nSectors_1=" + longField + ",b,c\n",
+         {{std::string(99, 'f'), "b", "c"}},
+         "Sectors=1\nSectors_1=" + std::string(99, 'f') + ",b,c\n"},
     };
     for (const Case& c : cases) {
         Given("[__Dont_Touch_Me__]\n" + c.section);
@@ -206,14 +218,17 @@ TEST_F(SettingsManagerTest, DamagedSectorListsAreReadSafely) {
 }
 
 TEST_F(SettingsManagerTest, BinaryFileKeepsItsBytes) {
-    std::string junk = "\x7f" "ELF\0\0\x01[Main\0]\nMaximize=Yes\0\n\xff\xfe"s;
+    std::string junk =
+        "\x7f"
+        "ELF\0\0\x01[Main\0]\nMaximize=Yes\0\n\xff\xfe"s;
     for (int i = 0; i < 2000; ++i) junk += static_cast<char>((i * 37) % 251 + 1);
     Given(junk);
     FakeWindow window;
     Run(window);
     const std::string text = ReadFile(File());
     EXPECT_EQ(text.substr(0, junk.size()), junk);
-    EXPECT_NE(text.find("\n[Main]\nMaximize=No\nMinimize=No\nXPos=10\nYPos=20\n"), std::string::npos);
+    EXPECT_NE(text.find("\n[Main]\nMaximize=No\nMinimize=No\nXPos=10\nYPos=20\n"),
+              std::string::npos);
 }
 
 TEST_F(SettingsManagerTest, AFileThatCannotBeReadIsNeverWritten) {

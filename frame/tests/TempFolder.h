@@ -13,7 +13,8 @@ namespace frame::testing {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "frame-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "frame-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
     ~TempFolder() {

@@ -16,8 +16,9 @@ struct TestWindow {
     static constexpr runtime::ControlId Radio2{3};
     static constexpr runtime::ControlId Button{4};
 
-    static runtime::ControlDefinition Control(int number, std::string_view label, runtime::ControlKind kind,
-                                              int x, int y, int width, int height, std::string_view text = {}) {
+    static runtime::ControlDefinition Control(int number, std::string_view label,
+                                              runtime::ControlKind kind, int x, int y, int width,
+                                              int height, std::string_view text = {}) {
         runtime::ControlDefinition d;
         d.number = number;
         d.label = label;
@@ -43,7 +44,8 @@ struct TestWindow {
         return {group, zero, one, Control(4, "PLUSB", ControlKind::Button, 9, 60, 27, 22, "+")};
     }
 
-    static runtime::WindowDefinition Definition(const std::vector<runtime::ControlDefinition>& controls) {
+    static runtime::WindowDefinition Definition(
+        const std::vector<runtime::ControlDefinition>& controls) {
         runtime::WindowDefinition d;
         d.caption = "Frame test";
         d.width = 120;

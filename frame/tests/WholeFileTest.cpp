@@ -1,11 +1,10 @@
-#include "frame/WholeFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <csignal>
 
+#include "frame/WholeFile.h"
 #include "frame/tests/TempFolder.h"
 
 namespace frame {
@@ -19,7 +18,8 @@ namespace fs = std::filesystem;
 
 std::vector<std::string> FolderNames(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }

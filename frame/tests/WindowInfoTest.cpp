@@ -1,7 +1,6 @@
-#include "frame/WindowInfo.h"
-
 #include <gtest/gtest.h>
 
+#include "frame/WindowInfo.h"
 #include "frame/tests/FakeWindow.h"
 
 namespace frame {
@@ -16,8 +15,9 @@ struct ReadCase {
     WindowInfo expected;
 };
 
-WindowInfo Found(std::int32_t left, std::int32_t top, bool maximized = false, bool minimized = false,
-                 std::int32_t width = NotGiven, std::int32_t height = NotGiven) {
+WindowInfo Found(std::int32_t left, std::int32_t top, bool maximized = false,
+                 bool minimized = false, std::int32_t width = NotGiven,
+                 std::int32_t height = NotGiven) {
     return {left, top, width, height, maximized, minimized, true};
 }
 
@@ -34,9 +34,12 @@ TEST(ReadWindowInfo, ReadsTheSection) {
         {"negative and blank-padded", "Maximize=No\nXPos= -5 \nYPos=7\n", Found(-5, 7)},
         {"size", "Maximize=No\nXPos=1\nYPos=2\nWidth=300\nHeight=200\n",
          Found(1, 2, false, false, 300, 200)},
-        {"not numbers", "Maximize=No\nXPos=abc\nYPos=12px\nWidth=\nHeight=0x10\n", Found(NotGiven, NotGiven)},
-        {"out of range", "Maximize=No\nXPos=2147483648\nYPos=-2147483649\n", Found(NotGiven, NotGiven)},
-        {"limits", "Maximize=No\nXPos=2147483647\nYPos=-2147483647\n", Found(2147483647, -2147483647)},
+        {"not numbers", "Maximize=No\nXPos=abc\nYPos=12px\nWidth=\nHeight=0x10\n",
+         Found(NotGiven, NotGiven)},
+        {"out of range", "Maximize=No\nXPos=2147483648\nYPos=-2147483649\n",
+         Found(NotGiven, NotGiven)},
+        {"limits", "Maximize=No\nXPos=2147483647\nYPos=-2147483647\n",
+         Found(2147483647, -2147483647)},
     };
     for (const ReadCase& c : cases) {
         const IniFile file = IniFile::Parse(c.section ? std::string("[Main]\n") + c.section : "");
@@ -64,17 +67,35 @@ TEST(ApplyWindowInfo, AppliesInOrder) {
     const ApplyCase cases[] = {
         {"not found changes nothing", WindowInfo{5, 6, 7, 8, true, true, false}, true, true, {}},
         {"normal", Found(5, 6), false, false, {"SetPosition(5,6)", "SetMinimized(false)"}},
-        {"maximized window restored first", Found(5, 6), true, false,
+        {"maximized window restored first",
+         Found(5, 6),
+         true,
+         false,
          {"SetMaximized(false)", "SetPosition(5,6)", "SetMinimized(false)"}},
-        {"size only for a resizable window", Found(5, 6, false, false, 300, 200), false, false,
+        {"size only for a resizable window",
+         Found(5, 6, false, false, 300, 200),
+         false,
+         false,
          {"SetPosition(5,6)", "SetMinimized(false)"}},
-        {"resizable", Found(5, 6, false, false, 300, NotGiven), false, true,
+        {"resizable",
+         Found(5, 6, false, false, 300, NotGiven),
+         false,
+         true,
          {"SetPosition(5,6)", "SetWidth(300)", "SetMinimized(false)"}},
-        {"maximize", Found(NotGiven, NotGiven, true), false, false,
+        {"maximize",
+         Found(NotGiven, NotGiven, true),
+         false,
+         false,
          {"SetPosition(-,-)", "SetMaximized(true)", "SetMinimized(false)"}},
-        {"already maximized", Found(NotGiven, NotGiven, true), true, false,
+        {"already maximized",
+         Found(NotGiven, NotGiven, true),
+         true,
+         false,
          {"SetPosition(-,-)", "SetMinimized(false)"}},
-        {"minimize", Found(NotGiven, NotGiven, false, true), false, false,
+        {"minimize",
+         Found(NotGiven, NotGiven, false, true),
+         false,
+         false,
          {"SetPosition(-,-)", "SetMinimized(true)"}},
     };
     for (const ApplyCase& c : cases) {
@@ -114,11 +135,13 @@ TEST(CaptureWindowInfo, KeepsPositionOnlyForANormalWindow) {
 }
 
 TEST(WriteWindowInfo, WritesTheFlagsAndRemovesWhatIsNotGiven) {
-    IniFile file = IniFile::Parse("[Main]\n; by hand\nXPos=1\nYPos=2\nWidth=500\nHeight=400\nOwn=kept\n");
+    IniFile file =
+        IniFile::Parse("[Main]\n; by hand\nXPos=1\nYPos=2\nWidth=500\nHeight=400\nOwn=kept\n");
     WriteWindowInfo(file, "Main", Found(NotGiven, NotGiven, true));
     EXPECT_EQ(file.Serialize(), "[Main]\n; by hand\nOwn=kept\nMaximize=Yes\nMinimize=No\n");
     WriteWindowInfo(file, "Main", Found(-3, 4));
-    EXPECT_EQ(file.Serialize(), "[Main]\n; by hand\nOwn=kept\nMaximize=No\nMinimize=No\nXPos=-3\nYPos=4\n");
+    EXPECT_EQ(file.Serialize(),
+              "[Main]\n; by hand\nOwn=kept\nMaximize=No\nMinimize=No\nXPos=-3\nYPos=4\n");
 }
 
 }  // namespace

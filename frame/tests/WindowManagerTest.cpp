@@ -1,7 +1,6 @@
-#include "frame/WindowManager.h"
-
 #include <gtest/gtest.h>
 
+#include "frame/WindowManager.h"
 #include "frame/tests/TempFolder.h"
 #include "frame/tests/TestWindow.h"
 #include "runtime/Window.h"
@@ -18,11 +17,16 @@ using namespace testing;
 
 const char* KindName(EventKind kind) {
     switch (kind) {
-        case EventKind::Accepted: return "Accepted";
-        case EventKind::AlertKey: return "AlertKey";
-        case EventKind::OpenWindow: return "OpenWindow";
-        case EventKind::CloseWindow: return "CloseWindow";
-        case EventKind::Selected: return "Selected";
+        case EventKind::Accepted:
+            return "Accepted";
+        case EventKind::AlertKey:
+            return "AlertKey";
+        case EventKind::OpenWindow:
+            return "OpenWindow";
+        case EventKind::CloseWindow:
+            return "CloseWindow";
+        case EventKind::Selected:
+            return "Selected";
     }
     return "?";
 }
@@ -62,7 +66,8 @@ protected:
         return afterOpenResult;
     }
     void BeforeKill() override {
-        log.push_back(std::string("before kill: window ") + (GetWindow().IsOpen() ? "open" : "closed"));
+        log.push_back(std::string("before kill: window ") +
+                      (GetWindow().IsOpen() ? "open" : "closed"));
     }
 
 public:
@@ -95,14 +100,26 @@ TEST_F(WindowManagerTest, DispatchesEachEventInOrder) {
     const Case cases[] = {
         {"window opened", {EventKind::OpenWindow, ControlId::None, 0}, 0, 0, {"window OpenWindow"}},
         {"alert key", {EventKind::AlertKey, ControlId::None, 32}, 0, 0, {"window AlertKey"}},
-        {"accepted control", {EventKind::Accepted, group, 0}, 0, 0,
+        {"accepted control",
+         {EventKind::Accepted, group, 0},
+         0,
+         0,
          {"accepted 1", "field Accepted 1"}},
-        {"accepted without control", {EventKind::Accepted, ControlId::None, 0}, 0, 0,
+        {"accepted without control",
+         {EventKind::Accepted, ControlId::None, 0},
+         0,
+         0,
          {"window Accepted", "accepted 0"}},
         {"other control event", {EventKind::Selected, group, 0}, 0, 0, {"field Selected 1"}},
-        {"window step stops the dispatch", {EventKind::Accepted, ControlId::None, 0}, Level::Notify, 0,
+        {"window step stops the dispatch",
+         {EventKind::Accepted, ControlId::None, 0},
+         Level::Notify,
+         0,
          {"window Accepted"}},
-        {"accepted step stops the dispatch", {EventKind::Accepted, group, 0}, 0, Level::Notify,
+        {"accepted step stops the dispatch",
+         {EventKind::Accepted, group, 0},
+         0,
+         Level::Notify,
          {"accepted 1"}},
     };
     for (const Case& c : cases) {
@@ -179,9 +196,10 @@ TEST_F(WindowManagerTest, RunHandlesEventsUntilTheWindowCloses) {
     headless_.runtime->globalResponse = 5;
     runtime::RequestClose(test_.window);  // waits in the desktop's queue until the window opens
     EXPECT_EQ(manager_.Run(), 0);
-    EXPECT_EQ(manager_.log, (Log{"after open: procedure Main, window open at x " +
-                                     std::to_string(test_.window.Position().x),
-                                 "window OpenWindow", "window CloseWindow", "before kill: window open"}));
+    EXPECT_EQ(manager_.log,
+              (Log{"after open: procedure Main, window open at x " +
+                       std::to_string(test_.window.Position().x),
+                   "window OpenWindow", "window CloseWindow", "before kill: window open"}));
     EXPECT_TRUE(std::filesystem::exists(File()));
 }
 
