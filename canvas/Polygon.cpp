@@ -182,11 +182,14 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
                 else
                     ++i;
             }
+            bool joined = false;
             for (; waiting < edges.size() && edges[waiting].YBottom <= y; ++waiting) {
                 edges[waiting].Exists = 1;
                 active.push_back(edges[waiting]);
+                joined = true;
             }
-            sortByX();
+            // Removing edges keeps the order; only new edges can break it.
+            if (joined) sortByX();
         }
 
         // Without an outline the horizontal edges are drawn in the fill.
