@@ -168,8 +168,10 @@ void Window::Impl::DrawDisplay(render::Painter& p, const ControlState& c) {
     if (!font || c.shown.empty()) return;
     int x = c.frameRect.x;
     if (const int positions = window::NumberPositions(c.def->picture)) {
-        // Digits right-aligned in a field of `positions` characters, as a number field.
-        const int field = font->TextWidth("-") + (positions - 1) * font->TextWidth("0");
+        // Digits right-aligned in a field of `positions` characters, as a number
+        // field; a field wider than its box ends at the box's right edge.
+        const int field = std::min(c.frameRect.width,
+                                   font->TextWidth("-") + (positions - 1) * font->TextWidth("0"));
         x += std::max(0, field - font->TextWidth(c.shown));
     }
     render::DrawText(p.Target(), p.Clip(), *font, x, c.frameRect.y + font->Ascent(), c.shown, c.font.argb);
