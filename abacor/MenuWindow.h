@@ -3,84 +3,29 @@
 #include <array>
 #include <string_view>
 
-#include "runtime/WindowDefinition.h"
+#include "runtime/ControlTable.h"
 
 // The bead trainer's window: every control with its number, label, place and
 // look, in the order of the numbers.
 namespace abacor {
 
 namespace def {
+using namespace runtime::table;
 using runtime::ControlDefinition;
 using runtime::ControlKind;
-using runtime::DefaultSize;
 using runtime::FontSpec;
 using runtime::NoColour;
 
-constexpr FontSpec Font(std::string_view face, int points, bool bold, runtime::Colour colour) {
-    FontSpec f;
-    f.face = face;
-    f.points = points;
-    f.bold = bold;
-    f.colour = colour;
-    return f;
-}
 // The window's typeface at another size, bold.
 constexpr FontSpec WindowFace(int points) {
-    return Font("", points, true, NoColour);
+    return Font("", points, true);
 }
 constexpr FontSpec Arial(int points) {
-    return Font("Arial", points, true, NoColour);
+    return Font("Arial", points, true);
 }
 constexpr FontSpec BigDigits = Arial(60);
 constexpr FontSpec WhiteDigits = Font("", 0, false, 0xFFFFFF);
 
-// Every control starts from its number, label, kind and place; the helpers
-// below add what their kind needs.
-constexpr ControlDefinition Placed(int n, std::string_view label, ControlKind kind, int x, int y,
-                                   int w, int h) {
-    ControlDefinition c;
-    c.number = n;
-    c.label = label;
-    c.kind = kind;
-    c.x = x;
-    c.y = y;
-    c.width = w;
-    c.height = h;
-    return c;
-}
-
-constexpr ControlDefinition OptionGroup(int n, std::string_view label, int x, int y, int w, int h) {
-    ControlDefinition c = Placed(n, label, ControlKind::OptionGroup, x, y, w, h);
-    c.boxed = true;
-    return c;
-}
-// A picture radio: numeral picture "v.bmp" with the value v.
-constexpr ControlDefinition Radio(int n, std::string_view label, int group, int x, int y,
-                                  std::string_view picture, std::string_view value,
-                                  int w = DefaultSize, int h = DefaultSize) {
-    ControlDefinition c = Placed(n, label, ControlKind::Radio, x, y, w, h);
-    c.text = picture;
-    c.value = value;
-    c.parent = group;
-    return c;
-}
-constexpr ControlDefinition Panel(int n, std::string_view label, int x, int y, int w, int h,
-                                  runtime::Colour fill = NoColour) {
-    ControlDefinition c = Placed(n, label, ControlKind::Panel, x, y, w, h);
-    c.fill = fill;
-    return c;
-}
-constexpr ControlDefinition Group(int n, std::string_view label, int x, int y, int w, int h) {
-    return Placed(n, label, ControlKind::Group, x, y, w, h);
-}
-constexpr ControlDefinition Display(int n, std::string_view label, int x, int y, int w, int h,
-                                    std::string_view picture, FontSpec font, bool transparent) {
-    ControlDefinition c = Placed(n, label, ControlKind::Display, x, y, w, h);
-    c.picture = picture;
-    c.font = font;
-    c.transparent = transparent;
-    return c;
-}
 // A signed number of up to three characters, drawn over what lies behind it.
 constexpr ControlDefinition Number(int n, std::string_view label, int x, int y, int w, int h,
                                    FontSpec font) {
@@ -91,32 +36,16 @@ constexpr ControlDefinition Symbol(int n, std::string_view label, int x, int y, 
                                    FontSpec font, bool transparent) {
     return Display(n, label, x, y, w, h, "s1", font, transparent);
 }
-constexpr ControlDefinition Image(int n, std::string_view label, int x, int y, int w, int h,
-                                  int group = 0) {
-    ControlDefinition c = Placed(n, label, ControlKind::Image, x, y, w, h);
-    c.parent = group;
-    c.hidden = true;
-    return c;
-}
+// Shape pictures and beads start hidden; the first sum shows them.
 constexpr ControlDefinition Shape(int n, std::string_view label, int x, int y) {
-    return Image(n, label, x, y, 22, 25);
+    return Image(n, label, x, y, 22, 25, 0, true);
 }
 constexpr ControlDefinition Bead(int n, std::string_view label, int group, int x, int y) {
-    return Image(n, label, x, y, 20, 6, group);
+    return Image(n, label, x, y, 20, 6, group, true);
 }
 constexpr ControlDefinition Button(int n, std::string_view label, int x, int y, int w, int h,
                                    std::string_view text, int points) {
-    ControlDefinition c = Placed(n, label, ControlKind::Button, x, y, w, h);
-    c.text = text;
-    c.font = WindowFace(points);
-    return c;
-}
-constexpr ControlDefinition Text(int n, std::string_view label, ControlKind kind, int x, int y,
-                                 int w, int h, std::string_view text, FontSpec font) {
-    ControlDefinition c = Placed(n, label, kind, x, y, w, h);
-    c.text = text;
-    c.font = font;
-    return c;
+    return Text(n, label, ControlKind::Button, x, y, w, h, text, WindowFace(points));
 }
 constexpr ControlDefinition String(int n, std::string_view label, int x, int y, int w, int h,
                                    std::string_view text, FontSpec font) {
@@ -127,15 +56,6 @@ constexpr ControlDefinition Prompt(int n, std::string_view label, int x, int y, 
                                    std::string_view text, FontSpec font) {
     return Text(n, label, ControlKind::Prompt, x, y, w, h, text, font);
 }
-constexpr ControlDefinition Line(int n, std::string_view label, int x, int y, int w, int h,
-                                 runtime::Colour colour, int pixels) {
-    ControlDefinition c = Placed(n, label, ControlKind::Line, x, y, w, h);
-    c.lineColour = colour;
-    c.lineWidth = pixels;
-    return c;
-}
-
-constexpr int D = DefaultSize;
 
 // clang-format off
 inline constexpr std::array<ControlDefinition, 128> MenuControls{{
