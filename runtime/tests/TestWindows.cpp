@@ -1,5 +1,7 @@
 #include "TestWindows.h"
 
+#include "runtime/ControlTable.h"
+
 #include <fstream>
 #include <random>
 #include <unistd.h>
@@ -8,83 +10,31 @@ namespace runtime::testing {
 
 namespace {
 
-ControlDefinition Def(int number, std::string_view label, ControlKind kind, int x, int y, int w, int h) {
-    ControlDefinition d;
-    d.number = number;
-    d.label = label;
-    d.kind = kind;
-    d.x = x;
-    d.y = y;
-    d.width = w;
-    d.height = h;
-    return d;
-}
-
 std::vector<ControlDefinition> SampleControls(bool withMenu) {
+    using namespace table;
     std::vector<ControlDefinition> c;
     if (withMenu) {
-        auto menu = Def(Ctl::FileMenu, "FILEMENU", ControlKind::Menu, 0, 0, DefaultSize, DefaultSize);
-        menu.text = "&File";
-        c.push_back(menu);
-        auto sep = Def(99, "", ControlKind::MenuSeparator, 0, 0, DefaultSize, DefaultSize);
-        sep.parent = Ctl::FileMenu;
-        c.push_back(sep);
-        auto exit = Def(Ctl::Exit, "EXIT", ControlKind::MenuItem, 0, 0, DefaultSize, DefaultSize);
-        exit.text = "E&xit";
-        exit.parent = Ctl::FileMenu;
-        exit.command = MenuCommand::CloseWindow;
-        c.push_back(exit);
+        c.push_back(Menu(Ctl::FileMenu, "FILEMENU", "&File"));
+        c.push_back(Separator(Ctl::FileMenu));
+        c.push_back(CloseItem(Ctl::Exit, "EXIT", Ctl::FileMenu, "E&xit"));
     }
-    auto numbers = Def(Ctl::Numbers, "N1", ControlKind::OptionGroup, 5, 4, 78, 30);
-    numbers.boxed = true;
-    c.push_back(numbers);
+    c.push_back(OptionGroup(Ctl::Numbers, "N1", 5, 4, 78, 30));
     const char* pictures[] = {"0.bmp", "1.bmp", "2.bmp"};
     const char* values[] = {"0", "1", "2"};
-    for (int k = 0; k < 3; ++k) {
-        auto radio = Def(Ctl::Radio0 + k, "N1:RADIO", ControlKind::Radio, 8 + 18 * k, 8, 17, 18);
-        radio.text = pictures[k];
-        radio.value = values[k];
-        radio.parent = Ctl::Numbers;
-        c.push_back(radio);
-    }
-    c.push_back(Def(Ctl::Operator, "OPERATOR", ControlKind::OptionGroup, 5, 40, 60, 30));
-    auto plus = Def(Ctl::Plus, "OPERATOR:RADIO1", ControlKind::Radio, 8, 44, DefaultSize, DefaultSize);
-    plus.text = plus.value = "PLUS";
-    plus.parent = Ctl::Operator;
-    c.push_back(plus);
-    auto minus = Def(Ctl::Minus, "OPERATOR:RADIO2", ControlKind::Radio, 8, 56, DefaultSize, DefaultSize);
-    minus.text = minus.value = "MINUS";
-    minus.parent = Ctl::Operator;
-    c.push_back(minus);
-    auto go = Def(Ctl::Go, "GO", ControlKind::Button, 70, 44, 30, 16);
-    go.text = "+";
-    go.font = {"", 12, true, NoColour};
-    c.push_back(go);
-    auto count = Def(Ctl::Count, "N1:2", ControlKind::Display, 110, 4, 40, 20);
-    count.picture = "n-3";
-    count.transparent = true;
-    count.font = {"Arial", 18, true, NoColour};
-    c.push_back(count);
-    auto symbol = Def(Ctl::Symbol, "OPERATORSYMBOL", ControlKind::Display, 110, 30, DefaultSize, DefaultSize);
-    symbol.picture = "s1";
-    c.push_back(symbol);
-    auto panel = Def(Ctl::Panel, "PANEL", ControlKind::Panel, 160, 4, 40, 30);
-    panel.fill = 0xFF8080;  // red 128, green 128, blue 255
-    c.push_back(panel);
-    auto picture = Def(Ctl::Picture, "IMAGE", ControlKind::Image, 165, 8, 20, 20);
-    picture.hidden = true;
-    c.push_back(picture);
-    c.push_back(Def(Ctl::Group, "GROUP", ControlKind::Group, 160, 40, 40, 30));
-    auto bead = Def(Ctl::Bead, "BEAD", ControlKind::Image, 165, 44, 20, 10);
-    bead.parent = Ctl::Group;
-    c.push_back(bead);
-    auto line = Def(Ctl::Line, "LINE", ControlKind::Line, 110, 60, 40, 0);
-    line.lineColour = 0x0000FF;  // red
-    line.lineWidth = 4;
-    c.push_back(line);
-    auto label = Def(Ctl::Label, "STRING", ControlKind::String, 8, 74, DefaultSize, DefaultSize);
-    label.text = "Hello";
-    c.push_back(label);
+    for (int k = 0; k < 3; ++k)
+        c.push_back(Radio(Ctl::Radio0 + k, "N1:RADIO", Ctl::Numbers, 8 + 18 * k, 8, pictures[k], values[k], 17, 18));
+    c.push_back(Placed(Ctl::Operator, "OPERATOR", ControlKind::OptionGroup, 5, 40, 60, 30));
+    c.push_back(TextRadio(Ctl::Plus, "OPERATOR:RADIO1", Ctl::Operator, 8, 44, "PLUS"));
+    c.push_back(TextRadio(Ctl::Minus, "OPERATOR:RADIO2", Ctl::Operator, 8, 56, "MINUS"));
+    c.push_back(Text(Ctl::Go, "GO", ControlKind::Button, 70, 44, 30, 16, "+", Font("", 12, true)));
+    c.push_back(Display(Ctl::Count, "N1:2", 110, 4, 40, 20, "n-3", Font("Arial", 18, true), true));
+    c.push_back(Display(Ctl::Symbol, "OPERATORSYMBOL", 110, 30, D, D, "s1", FontSpec{}));
+    c.push_back(Panel(Ctl::Panel, "PANEL", 160, 4, 40, 30, 0xFF8080));  // red 128, green 128, blue 255
+    c.push_back(table::Image(Ctl::Picture, "IMAGE", 165, 8, 20, 20, 0, true));
+    c.push_back(Group(Ctl::Group, "GROUP", 160, 40, 40, 30));
+    c.push_back(table::Image(Ctl::Bead, "BEAD", 165, 44, 20, 10, Ctl::Group));
+    c.push_back(Line(Ctl::Line, "LINE", 110, 60, 40, 0, 0x0000FF, 4));  // red, 4 pixels
+    c.push_back(Text(Ctl::Label, "STRING", ControlKind::String, 8, 74, D, D, "Hello"));
     return c;
 }
 
