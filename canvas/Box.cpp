@@ -29,16 +29,8 @@ void FillRect(const raster::View& target, std::int32_t c0, std::int32_t c1, std:
 
 void Draw::Box(std::int32_t X, std::int32_t Y, std::int32_t WIDTH, std::int32_t HEIGHT,
                std::int32_t FILL) {
-    // A negative size extends the box to the left of X or above Y.
     Coord x = X, y = Y, w = WIDTH, h = HEIGHT;
-    if (w < 0) {
-        x += w;
-        w = -w;
-    }
-    if (h < 0) {
-        y += h;
-        h = -h;
-    }
+    paint::Normalise(x, y, w, h);
     // A box without area draws nothing, as a one-pixel box draws nothing.
     if (w == 0 || h == 0) return;
     if (x > Width || y > Height) return;

@@ -134,16 +134,8 @@ void OutlineCircle(const paint::Painter& pen, Coord cx, Coord cy, Coord r) {
 
 void Draw::Ellipse(std::int32_t X, std::int32_t Y, std::int32_t WIDTH, std::int32_t HEIGHT,
                    std::int32_t FILL) {
-    // A negative size extends the box to the left of X or above Y.
     Coord x = X, y = Y, w = WIDTH, h = HEIGHT;
-    if (w < 0) {
-        x += w;
-        w = -w;
-    }
-    if (h < 0) {
-        y += h;
-        h = -h;
-    }
+    paint::Normalise(x, y, w, h);
     // A flat ellipse is a line in the pen colour; the fill plays no part.
     if (w == 0 || h == 0) {
         lines::Stroke(*this, x, y, w, h);

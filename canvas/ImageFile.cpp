@@ -63,14 +63,7 @@ LoadedFile Load(const std::string& name) {
 // lined up on the area's top-left corner, also where the canvas cuts it.
 std::int32_t Tile(Draw& canvas, const bitmap::Picture& picture, Coord x, Coord y, Coord w, Coord h,
                   std::int32_t mask) {
-    if (w < 0) {
-        x += w;
-        w = -w;
-    }
-    if (h < 0) {
-        y += h;
-        h = -h;
-    }
+    paint::Normalise(x, y, w, h);
     if (x > canvas.Width || y > canvas.Height) return 1;
     const Coord left = std::max<Coord>(x, 1), right = std::min<Coord>(x + w - 1, canvas.Width);
     const Coord top = std::max<Coord>(y, 1), bottom = std::min<Coord>(y + h - 1, canvas.Height);

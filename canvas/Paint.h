@@ -16,6 +16,19 @@ namespace canvas::paint {
 
 using Coord = std::int64_t;
 
+// A negative size extends a box to the left of x or above y: turns it into
+// the same box with a positive size.
+inline void Normalise(Coord& x, Coord& y, Coord& w, Coord& h) {
+    if (w < 0) {
+        x += w;
+        w = -w;
+    }
+    if (h < 0) {
+        y += h;
+        h = -h;
+    }
+}
+
 // Cuts the inclusive range [a, b] (either order) to [1, limit]; false when
 // nothing is left.
 inline bool Clip(Coord a, Coord b, std::int32_t limit, std::int32_t& first, std::int32_t& last) {
