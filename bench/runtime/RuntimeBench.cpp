@@ -119,14 +119,26 @@ void ShowResult(Window& window, BeadWindow& w, int count) {
     window.Refresh();
 }
 
-void Refresh(benchmark::State& state) {
-    Headless headless = CreateHeadlessRuntime({state.range(0) / 100.0, {}, 1});
-    headless.runtime->pictures().AddBuiltIn(pictures);
+// The bead-like window, open on a headless desktop at the benchmark's scale.
+struct OpenBeadWindow {
+    explicit OpenBeadWindow(double scale) : headless(WithPictures(scale)), window(w.definition, *headless.runtime) {
+        window.Bind(ControlId{1}, w.n1);
+        window.Bind(ControlId{17}, w.sum);
+        window.Open();
+    }
+    static Headless WithPictures(double scale) {
+        Headless h = CreateHeadlessRuntime({scale, {}, 1});
+        h.runtime->pictures().AddBuiltIn(pictures);
+        return h;
+    }
+    Headless headless;
     BeadWindow w;
-    Window window(w.definition, *headless.runtime);
-    window.Bind(ControlId{1}, w.n1);
-    window.Bind(ControlId{17}, w.sum);
-    window.Open();
+    Window window;
+};
+
+void Refresh(benchmark::State& state) {
+    OpenBeadWindow open(state.range(0) / 100.0);
+    auto& [headless, w, window] = open;
     int count = 0;
     for (auto _ : state) {
         count = (count + 7) % 21;
@@ -140,13 +152,8 @@ BENCHMARK(Refresh)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 // A whole click: the radio is chosen through the input path, then four
 // refreshes as the bead trainer does them.
 void Click(benchmark::State& state) {
-    Headless headless = CreateHeadlessRuntime({state.range(0) / 100.0, {}, 1});
-    headless.runtime->pictures().AddBuiltIn(pictures);
-    BeadWindow w;
-    Window window(w.definition, *headless.runtime);
-    window.Bind(ControlId{1}, w.n1);
-    window.Bind(ControlId{17}, w.sum);
-    window.Open();
+    OpenBeadWindow open(state.range(0) / 100.0);
+    auto& [headless, w, window] = open;
     int radio = 0;
     for (auto _ : state) {
         radio = (radio + 3) % 11;
