@@ -2,6 +2,7 @@
 // variant of the format. No video or audio is initialised for it.
 #include <SDL.h>
 #include <climits>
+#include <cstdlib>
 #include <memory>
 
 #include "runtime/pictures/Decoders.h"
@@ -33,10 +34,40 @@ bool HeaderPlausible(std::span<const std::uint8_t> bytes) {
     return SizeAcceptable(w, h < 0 ? -h : h);
 }
 
+constexpr std::int32_t Uncompressed = 0, BitFields = 3, AlphaBitFields = 6;
+
 }  // namespace
+
+std::optional<std::uint64_t> BmpBytesUsed(std::span<const std::uint8_t> start, std::uint64_t fileSize) {
+    if (!HeaderPlausible(start) || fileSize < start.size()) return std::nullopt;
+    const std::int32_t headerSize = ReadLe32(start, 14);
+    const std::uint64_t dataAt = static_cast<std::uint32_t>(ReadLe32(start, 10));
+    std::int64_t width = 0, height = 0, bits = 0, compression = Uncompressed;
+    if (headerSize == 12) {
+        width = start[18] | start[19] << 8;
+        height = start[20] | start[21] << 8;
+        bits = start[24] | start[25] << 8;
+    } else {
+        if (start.size() < 34) return std::nullopt;
+        width = ReadLe32(start, 18);
+        height = std::abs(static_cast<std::int64_t>(ReadLe32(start, 22)));
+        bits = start[28] | start[29] << 8;
+        compression = ReadLe32(start, 30);
+    }
+    // Compressed rows have no size to check; the pixel bound holds for them.
+    if (compression != Uncompressed && compression != BitFields && compression != AlphaBitFields) return fileSize;
+    if (bits <= 0 || bits > 32) return std::nullopt;
+    const std::uint64_t stride = static_cast<std::uint64_t>((width * bits + 31) / 32 * 4);
+    const std::uint64_t used = dataAt + stride * static_cast<std::uint64_t>(height);
+    if (used > fileSize) return std::nullopt;
+    return used;
+}
 
 std::optional<Image> DecodeBmpFile(std::span<const std::uint8_t> bytes) {
     if (!HeaderPlausible(bytes) || bytes.size() > INT_MAX) return std::nullopt;
+    // A header that claims rows the bytes do not hold is refused before SDL
+    // allocates the picture.
+    if (!BmpBytesUsed(bytes, bytes.size())) return std::nullopt;
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (!rw) return std::nullopt;
     Surface loaded(SDL_LoadBMP_RW(rw, 1));

@@ -140,11 +140,14 @@ struct Window::Impl {
     // Rendering (Render.cpp, Look.cpp).
     Image frame;
     std::vector<Rect> dirty;
+    // Parts of pictures at the window's scale, as controls show them; the
+    // shared picture itself stays the only full copy.
     struct ScaledPicture {
-        std::shared_ptr<const Image> source;
+        std::weak_ptr<const Image> source;
+        Rect part;  // of the picture at the window's scale
         Image scaled;
     };
-    std::map<const Image*, ScaledPicture> scaledPictures;
+    std::vector<ScaledPicture> scaledPictures;
 
     void MarkDirty(int index);
     void MarkRect(const Rect& framePixels);
@@ -156,7 +159,10 @@ struct Window::Impl {
     bool RenderDirty();
     void Repaint(const Rect& area);
     void PresentIfOpen();
-    const Image& PictureAtScale(const std::shared_ptr<const Image>& picture);
+    Size PictureSizeAtScale(const Image& picture) const;
+    // Draws the picture at the window's scale with its top left at (x, y),
+    // cut to `clip`; only the part inside the clip is scaled.
+    void BlitPicture(render::Painter& p, const std::shared_ptr<const Image>& picture, int x, int y, const Rect& clip);
     int Px(double pixels96) const;  // a length in frame pixels, at least 1
 
     void DrawControl(render::Painter& p, int index);
