@@ -5,6 +5,7 @@
 
 #include "abacor/Problem.h"
 #include "runtime/Services.h"
+#include "runtime/Window.h"
 
 namespace abacor {
 
@@ -14,23 +15,29 @@ public:
     static constexpr std::chrono::milliseconds PauseLength{500};
 
     Voice(runtime::SoundService& sound, runtime::Clock& clock) : sound_(sound), clock_(clock) {}
+    // Pauses keep `window` on screen: exposures are repainted meanwhile, and
+    // a close request ends the speech.
+    Voice(runtime::SoundService& sound, runtime::Clock& clock, runtime::Window& window)
+        : sound_(sound), clock_(clock), window_(&window) {}
 
     // Starts the file and returns at once; it cuts off a word still playing.
     void Say(std::string_view file) { sound_.Play(file); }
     void SayNumber(int value);
 
     // Half a second of sleep, measured on the monotonic clock so that it also
-    // ends across midnight. No event is handled meanwhile: input waits in the
-    // platform's queue.
-    void Pause();
+    // ends across midnight. No event is handled meanwhile: input waits until
+    // the speech is over. False when a close request cut it short.
+    bool Pause();
 
     // "3", "plus", "4", "equals", "7", half a second apart and a whole second
-    // before the result; a negative result is preceded by "minus".
+    // before the result; a negative result is preceded by "minus". A close
+    // request ends it after the word being spoken.
     void SayEquation(const Variables& v);
 
 private:
     runtime::SoundService& sound_;
     runtime::Clock& clock_;
+    runtime::Window* window_ = nullptr;
 };
 
 }  // namespace abacor

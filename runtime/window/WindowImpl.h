@@ -111,6 +111,19 @@ struct Window::Impl {
     // Events and input (Input.cpp).
     bool open = false;
     std::deque<Event> queue;
+    // Input that arrived while the program was busy (WaitShowing), with the
+    // number of the busy spell it came in.
+    struct HeldInput {
+        InputEvent input;
+        int spell = 0;
+    };
+    std::deque<HeldInput> held;
+    int spell = 0;               // the busy spell now collecting input
+    ControlId mergedButton = ControlId::None;
+    int spellOfMergedPress = -1;  // the spell whose press of mergedButton was let through
+    bool CloseQueued() const;
+    void Hold(const InputEvent& input);
+    void HandleHeld();
     Event current;
     std::set<int> alertKeys;
     int focus = -1;
