@@ -161,6 +161,35 @@ TEST_F(Pictures, HostileFilesAreNoPicture) {
     for (const char* name : {"fifo.bmp", "folder.bmp", "device.bmp"}) EXPECT_FALSE(library.Load(name)) << name;
 }
 
+// Rows bottom-up or top-down, and rows that start where the data-offset
+// field says, each pixel in its place.
+TEST_F(Pictures, BitmapRowsLandWhereTheyBelong) {
+    auto picture = [](bool topDown, std::uint32_t gap) {
+        std::vector<std::uint8_t> b = SolidBmp(3, 2, 0);
+        b.insert(b.begin() + 54, gap, 0xAA);
+        Put32(b, 10, 54 + gap);
+        if (topDown) Put32(b, 22, static_cast<std::uint32_t>(-2));
+        for (int row = 0; row < 2; ++row)
+            for (int x = 0; x < 3; ++x) {
+                const std::size_t at = 54 + gap + static_cast<std::size_t>(row * 12 + x * 3);
+                b[at] = static_cast<std::uint8_t>(x);        // blue: the column
+                b[at + 2] = static_cast<std::uint8_t>(row);  // red: the row as stored
+            }
+        return b;
+    };
+    for (const bool topDown : {false, true})
+        for (const std::uint32_t gap : {0u, 10u}) {
+            const auto decoded = PictureLibrary::DecodeBmp(picture(topDown, gap));
+            ASSERT_TRUE(decoded) << topDown << " " << gap;
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 3; ++x) {
+                    const std::uint32_t storedRow = topDown ? y : 1 - y;
+                    EXPECT_EQ(decoded->At(x, y), 0xFF000000u | storedRow << 16 | static_cast<std::uint32_t>(x))
+                        << topDown << " " << gap << " at " << x << "," << y;
+                }
+        }
+}
+
 // A bitmap padded far beyond its rows is read only as far as its rows go.
 TEST_F(Pictures, PaddingAfterTheRowsIsNotRead) {
     std::vector<std::uint8_t> padded = SolidBmp(3, 2, 0x0000FF);
