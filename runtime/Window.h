@@ -51,8 +51,8 @@ public:
     // busy between events (a spoken equation): the window keeps its picture
     // (exposures are repainted), and all other input is held, in order, for
     // NextEvent afterwards. Returns false, at once, when the desktop asks the
-    // window to close meanwhile or has asked already; the close event then
-    // comes before the held input.
+    // window to close meanwhile, or has asked and the close event is still
+    // queued; that event comes before the held input.
     bool WaitShowing(std::chrono::steady_clock::time_point deadline);
     // Of the presses of `button` held by WaitShowing since the last call,
     // only the first raises its event: pressing it again and again while
