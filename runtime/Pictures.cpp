@@ -14,7 +14,9 @@ namespace {
 constexpr std::uint64_t MaxFileBytes = 64 * 1024 * 1024;
 constexpr std::size_t HeaderBytes = 64;
 
-bool IsBmp(std::span<const std::uint8_t> bytes) { return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M'; }
+bool IsBmp(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
+}
 
 // The bytes of the picture in the file: a bitmap's rows as its header gives
 // them (padding after them is not read), any other format whole. nullopt
@@ -41,7 +43,9 @@ std::optional<Image> Decode(std::span<const std::uint8_t> bytes) {
     return DecodePng(bytes);
 }
 
-std::size_t BytesOf(const Image& image) { return image.pixels.size() * sizeof(std::uint32_t); }
+std::size_t BytesOf(const Image& image) {
+    return image.pixels.size() * sizeof(std::uint32_t);
+}
 
 }  // namespace
 
@@ -67,7 +71,8 @@ std::shared_ptr<const Image> PictureLibrary::Load(std::string_view name) {
 
     Entry entry;
     if (auto builtIn = builtIn_.find(name); builtIn != builtIn_.end()) {
-        if (auto decoded = Decode(builtIn->second)) entry.picture = std::make_shared<const Image>(std::move(*decoded));
+        if (auto decoded = Decode(builtIn->second))
+            entry.picture = std::make_shared<const Image>(std::move(*decoded));
     } else {
         std::string error;
         const auto file = RegularFile::Open(path, error);
@@ -75,7 +80,8 @@ std::shared_ptr<const Image> PictureLibrary::Load(std::string_view name) {
         if (!file) return nullptr;
         entry.file = file->Identity();
         if (const auto bytes = PictureBytes(*file))
-            if (auto decoded = Decode(*bytes)) entry.picture = std::make_shared<const Image>(std::move(*decoded));
+            if (auto decoded = Decode(*bytes))
+                entry.picture = std::make_shared<const Image>(std::move(*decoded));
     }
     entry.lastUse = ++uses_;
     auto picture = entry.picture;
@@ -88,7 +94,8 @@ std::shared_ptr<const Image> PictureLibrary::Load(std::string_view name) {
 // than the budget; built-in pictures are small and stay.
 void PictureLibrary::DropUnusedBeyondBudget() {
     auto unused = [this](const auto& entry) {
-        return entry.second.picture && entry.second.picture.use_count() == 1 && !builtIn_.contains(entry.first);
+        return entry.second.picture && entry.second.picture.use_count() == 1 &&
+               !builtIn_.contains(entry.first);
     };
     for (;;) {
         std::size_t bytes = 0;

@@ -1,10 +1,11 @@
 #include "runtime/RegularFile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace runtime {
 
@@ -37,15 +38,18 @@ RegularFile::~RegularFile() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-RegularFile::RegularFile(RegularFile&& other) noexcept : fd_(other.fd_), identity_(other.identity_) {
+RegularFile::RegularFile(RegularFile&& other) noexcept
+    : fd_(other.fd_), identity_(other.identity_) {
     other.fd_ = -1;
 }
 
 std::vector<std::uint8_t> RegularFile::ReadStart(std::size_t count) const {
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(count, identity_.size)));
+    std::vector<std::uint8_t> bytes(
+        static_cast<std::size_t>(std::min<std::uint64_t>(count, identity_.size)));
     std::size_t got = 0;
     while (got < bytes.size()) {
-        const ssize_t n = ::pread(fd_, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+        const ssize_t n =
+            ::pread(fd_, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         got += static_cast<std::size_t>(n);

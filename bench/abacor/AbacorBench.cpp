@@ -113,7 +113,8 @@ BENCHMARK(ClickOnNumeral)
 class HostilePictures {
 public:
     explicit HostilePictures(bool largest) {
-        folder_ = fs::temp_directory_path() / (largest ? "abacor-bench-largest" : "abacor-bench-claims");
+        folder_ =
+            fs::temp_directory_path() / (largest ? "abacor-bench-largest" : "abacor-bench-claims");
         std::vector<std::string> names = {"beadblack.bmp", "beadred.bmp", "beadNeg.bmp"};
         names.insert(names.end(), abacor::ShapePictures.begin(), abacor::ShapePictures.end());
         fs::create_directories(folder_);
@@ -124,7 +125,8 @@ public:
             } else {
                 abacor::testing::WriteBmp(folder_ / name, 16, 16, 0x808080);
                 std::fstream file(folder_ / name, std::ios::in | std::ios::out | std::ios::binary);
-                const unsigned char claim[8] = {0x00, 0x40, 0, 0, 0x00, 0x10, 0, 0};  // 16384 x 4096
+                const unsigned char claim[8] = {0x00, 0x40, 0, 0,
+                                                0x00, 0x10, 0, 0};  // 16384 x 4096
                 file.seekp(18);
                 file.write(reinterpret_cast<const char*>(claim), sizeof claim);
             }

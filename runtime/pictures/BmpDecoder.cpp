@@ -2,6 +2,7 @@
 // variant of the format. No video or audio is initialised for it. The most
 // common variant, 24-bit rows without compression, is read here directly.
 #include <SDL.h>
+
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -47,10 +48,12 @@ std::optional<Image> DecodeUncompressed24(std::span<const std::uint8_t> bytes) {
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     Image out(width, height, 0);
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* from = bytes.data() + dataAt + stride * static_cast<std::size_t>(rows < 0 ? y : height - 1 - y);
+        const std::uint8_t* from = bytes.data() + dataAt +
+                                   stride * static_cast<std::size_t>(rows < 0 ? y : height - 1 - y);
         std::uint32_t* to = &out.At(0, y);
         for (int x = 0; x < width; ++x, from += 3)
-            to[x] = 0xFF000000u | std::uint32_t{from[2]} << 16 | std::uint32_t{from[1]} << 8 | from[0];
+            to[x] =
+                0xFF000000u | std::uint32_t{from[2]} << 16 | std::uint32_t{from[1]} << 8 | from[0];
     }
     return out;
 }
@@ -62,7 +65,8 @@ bool IsUncompressed24(std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-std::optional<std::uint64_t> BmpBytesUsed(std::span<const std::uint8_t> start, std::uint64_t fileSize) {
+std::optional<std::uint64_t> BmpBytesUsed(std::span<const std::uint8_t> start,
+                                          std::uint64_t fileSize) {
     if (!HeaderPlausible(start) || fileSize < start.size()) return std::nullopt;
     const std::int32_t headerSize = ReadLe32(start, 14);
     const std::uint64_t dataAt = static_cast<std::uint32_t>(ReadLe32(start, 10));
@@ -79,7 +83,8 @@ std::optional<std::uint64_t> BmpBytesUsed(std::span<const std::uint8_t> start, s
         compression = ReadLe32(start, 30);
     }
     // Compressed rows have no size to check; the pixel bound holds for them.
-    if (compression != Uncompressed && compression != BitFields && compression != AlphaBitFields) return fileSize;
+    if (compression != Uncompressed && compression != BitFields && compression != AlphaBitFields)
+        return fileSize;
     if (bits <= 0 || bits > 32) return std::nullopt;
     const std::uint64_t stride = static_cast<std::uint64_t>((width * bits + 31) / 32 * 4);
     const std::uint64_t used = dataAt + stride * static_cast<std::uint64_t>(height);

@@ -219,7 +219,8 @@ TEST_F(Input, CloseRequestEndsAWaitAndComesBeforeHeldInput) {
     const auto start = clock.Now();
     EXPECT_FALSE(f.window->WaitShowing(start + std::chrono::milliseconds(500)));
     EXPECT_EQ(clock.Now(), start) << "no time was waited";
-    EXPECT_FALSE(f.window->WaitShowing(start + std::chrono::milliseconds(500))) << "still asked to close";
+    EXPECT_FALSE(f.window->WaitShowing(start + std::chrono::milliseconds(500)))
+        << "still asked to close";
     EXPECT_EQ(Drain(*f.window), (std::vector<Event>{CloseEvent, GoAccepted}));
 }
 

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sys/stat.h>
 
 #include "TestWindows.h"
-#include "runtime/PngFile.h"
 #include "runtime/Pictures.h"
+#include "runtime/PngFile.h"
 
 namespace runtime::testing {
 namespace {
@@ -125,7 +125,8 @@ TEST_F(Pictures, DamagedBitmapsAreNoPicture) {
 // Files that are there but hostile: each is no picture, refused from its
 // header or its type, without reading or allocating what it claims.
 TEST_F(Pictures, HostileFilesAreNoPicture) {
-    std::vector<std::uint8_t> claimsHuge = SolidBmp(8, 8, 0x808080);  // 1 KB of a 4096 x 4096 picture
+    std::vector<std::uint8_t> claimsHuge =
+        SolidBmp(8, 8, 0x808080);  // 1 KB of a 4096 x 4096 picture
     claimsHuge.resize(1024);
     Put32(claimsHuge, 18, 4096);
     Put32(claimsHuge, 22, 4096);
@@ -158,7 +159,8 @@ TEST_F(Pictures, HostileFilesAreNoPicture) {
     ASSERT_EQ(mkfifo("fifo.bmp", 0600), 0);
     std::filesystem::create_directory("folder.bmp");
     std::filesystem::create_symlink("/dev/zero", "device.bmp");
-    for (const char* name : {"fifo.bmp", "folder.bmp", "device.bmp"}) EXPECT_FALSE(library.Load(name)) << name;
+    for (const char* name : {"fifo.bmp", "folder.bmp", "device.bmp"})
+        EXPECT_FALSE(library.Load(name)) << name;
 }
 
 // Rows bottom-up or top-down, and rows that start where the data-offset
@@ -184,7 +186,8 @@ TEST_F(Pictures, BitmapRowsLandWhereTheyBelong) {
             for (int y = 0; y < 2; ++y)
                 for (int x = 0; x < 3; ++x) {
                     const std::uint32_t storedRow = topDown ? y : 1 - y;
-                    EXPECT_EQ(decoded->At(x, y), 0xFF000000u | storedRow << 16 | static_cast<std::uint32_t>(x))
+                    EXPECT_EQ(decoded->At(x, y),
+                              0xFF000000u | storedRow << 16 | static_cast<std::uint32_t>(x))
                         << topDown << " " << gap << " at " << x << "," << y;
                 }
         }
@@ -224,7 +227,8 @@ TEST_F(Pictures, UnusedPicturesAreKeptWithinABudget) {
         if (i < 2) held.push_back(picture);
     }
     // Loading the eighth left five unused ones, 40 MB: the oldest of them went.
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(loaded[static_cast<std::size_t>(i)].expired(), i == 2) << i;
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(loaded[static_cast<std::size_t>(i)].expired(), i == 2) << i;
     EXPECT_EQ(library.Load("big0.bmp"), held[0]);
 }
 

@@ -25,7 +25,8 @@ void Window::Impl::Handle(const InputEvent& input) {
 }
 
 bool Window::Impl::CloseQueued() const {
-    return std::any_of(queue.begin(), queue.end(), [](const Event& e) { return e.kind == EventKind::CloseWindow; });
+    return std::any_of(queue.begin(), queue.end(),
+                       [](const Event& e) { return e.kind == EventKind::CloseWindow; });
 }
 
 void Window::Impl::Hold(const InputEvent& input) {

@@ -124,8 +124,8 @@ Size Window::Impl::PictureSizeAtScale(const Image& picture) const {
             std::max(1, static_cast<int>(std::lround(picture.height * scale)))};
 }
 
-void Window::Impl::BlitPicture(render::Painter& p, const std::shared_ptr<const Image>& picture, int x, int y,
-                               const Rect& clip) {
+void Window::Impl::BlitPicture(render::Painter& p, const std::shared_ptr<const Image>& picture,
+                               int x, int y, const Rect& clip) {
     if (scale == 1.0) {
         p.Blit(*picture, x, y, clip);
         return;
@@ -136,16 +136,17 @@ void Window::Impl::BlitPicture(render::Painter& p, const std::shared_ptr<const I
     const Rect shown = render::Intersect({x, y, full.width, full.height}, clip);
     if (render::IsEmpty(shown)) return;
     const Rect part{shown.x - x, shown.y - y, shown.width, shown.height};
-    auto hit = std::find_if(scaledPictures.begin(), scaledPictures.end(), [&](const ScaledPicture& s) {
-        return s.part == part && s.source.lock() == picture;
-    });
+    auto hit = std::find_if(
+        scaledPictures.begin(), scaledPictures.end(),
+        [&](const ScaledPicture& s) { return s.part == part && s.source.lock() == picture; });
     if (hit == scaledPictures.end()) {
         // Parts of pictures no control shows any more go first; a handful of
         // parts is all a window ever shows at once.
         constexpr std::size_t MostParts = 256;
         std::erase_if(scaledPictures, [](const ScaledPicture& s) { return s.source.expired(); });
         if (scaledPictures.size() >= MostParts) scaledPictures.erase(scaledPictures.begin());
-        scaledPictures.push_back({picture, part, render::ScaleBilinear(*picture, full.width, full.height, part)});
+        scaledPictures.push_back(
+            {picture, part, render::ScaleBilinear(*picture, full.width, full.height, part)});
         hit = scaledPictures.end() - 1;
     }
     p.Blit(hit->scaled, shown.x, shown.y, clip);

@@ -94,7 +94,8 @@ bool Window::WaitShowing(std::chrono::steady_clock::time_point deadline) {
     Clock& clock = w.runtime.clock();
     w.PresentIfOpen();
     while (!w.CloseQueued() && clock.Now() < deadline) {
-        const std::optional<InputEvent> input = w.open ? w.runtime.platform().WaitInput(deadline) : std::nullopt;
+        const std::optional<InputEvent> input =
+            w.open ? w.runtime.platform().WaitInput(deadline) : std::nullopt;
         if (!input) {
             // The platform had nothing before the deadline (or never waits, as a
             // headless one): whatever time is left is slept.
@@ -102,14 +103,16 @@ bool Window::WaitShowing(std::chrono::steady_clock::time_point deadline) {
             continue;
         }
         switch (input->type) {
-        case InputEvent::Type::Exposed:
-        case InputEvent::Type::Restored:
-        case InputEvent::Type::Minimized:
-        case InputEvent::Type::CloseRequested:
-            w.Handle(*input);
-            w.PresentIfOpen();
-            break;
-        default: w.Hold(*input); break;
+            case InputEvent::Type::Exposed:
+            case InputEvent::Type::Restored:
+            case InputEvent::Type::Minimized:
+            case InputEvent::Type::CloseRequested:
+                w.Handle(*input);
+                w.PresentIfOpen();
+                break;
+            default:
+                w.Hold(*input);
+                break;
         }
     }
     return !w.CloseQueued();

@@ -118,7 +118,7 @@ struct Window::Impl {
         int spell = 0;
     };
     std::deque<HeldInput> held;
-    int spell = 0;               // the busy spell now collecting input
+    int spell = 0;  // the busy spell now collecting input
     ControlId mergedButton = ControlId::None;
     int spellOfMergedPress = -1;  // the spell whose press of mergedButton was let through
     bool CloseQueued() const;
@@ -175,7 +175,8 @@ struct Window::Impl {
     Size PictureSizeAtScale(const Image& picture) const;
     // Draws the picture at the window's scale with its top left at (x, y),
     // cut to `clip`; only the part inside the clip is scaled.
-    void BlitPicture(render::Painter& p, const std::shared_ptr<const Image>& picture, int x, int y, const Rect& clip);
+    void BlitPicture(render::Painter& p, const std::shared_ptr<const Image>& picture, int x, int y,
+                     const Rect& clip);
     int Px(double pixels96) const;  // a length in frame pixels, at least 1
 
     void DrawControl(render::Painter& p, int index);

@@ -123,7 +123,8 @@ void SdlSound::DropClipsBeyondBudget(const std::string& keep) {
         for (auto it = clips_.begin(); it != clips_.end(); ++it) {
             if (!it->second.clip) continue;
             bytes += it->second.clip->bytes.size();
-            if (it->first != keep && (oldest == clips_.end() || it->second.lastUse < oldest->second.lastUse))
+            if (it->first != keep &&
+                (oldest == clips_.end() || it->second.lastUse < oldest->second.lastUse))
                 oldest = it;
         }
         if (bytes <= ClipBytesKept || oldest == clips_.end()) return;

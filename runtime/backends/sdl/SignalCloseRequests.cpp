@@ -1,16 +1,17 @@
 #include "runtime/backends/sdl/SignalCloseRequests.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <optional>
+#include <SDL.h>
 #include <pthread.h>
 #include <unistd.h>
 
-#include <SDL.h>
+#include <cerrno>
+#include <cstdio>
+#include <optional>
 
 namespace runtime::sdl {
 
-SignalCloseRequests::SignalCloseRequests(std::chrono::milliseconds giveUpAfter) : giveUpAfter_(giveUpAfter) {
+SignalCloseRequests::SignalCloseRequests(std::chrono::milliseconds giveUpAfter)
+    : giveUpAfter_(giveUpAfter) {
     sigemptyset(&signals_);
     sigaddset(&signals_, SIGTERM);
     sigaddset(&signals_, SIGINT);
@@ -36,7 +37,8 @@ void SignalCloseRequests::Watch() {
         if (!giveUpAt) {
             if (sigwait(&signals_, &signal) != 0) continue;
         } else {
-            const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(*giveUpAt - Clock::now());
+            const auto left =
+                std::chrono::duration_cast<std::chrono::nanoseconds>(*giveUpAt - Clock::now());
             if (left.count() <= 0) {
                 if (stopping_) return;
                 EndProcess(firstSignal);
@@ -59,8 +61,9 @@ void SignalCloseRequests::Watch() {
 
 void SignalCloseRequests::EndProcess(int signal) const {
     char line[160];
-    const int length = std::snprintf(line, sizeof line, "%s: still busy %lld ms after the request to close; ended\n",
-                                     program_invocation_short_name, static_cast<long long>(giveUpAfter_.count()));
+    const int length = std::snprintf(
+        line, sizeof line, "%s: still busy %lld ms after the request to close; ended\n",
+        program_invocation_short_name, static_cast<long long>(giveUpAfter_.count()));
     if (length > 0) (void)!write(STDERR_FILENO, line, static_cast<std::size_t>(length));
     // Ended by the signal itself, as if nobody had taken it, so whoever sent
     // it sees what happened.

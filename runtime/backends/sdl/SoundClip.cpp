@@ -74,7 +74,8 @@ std::optional<SoundClip> LoadWav(const std::filesystem::path& file, const SDL_Au
         error = "larger than " + std::to_string(MaxWavFileBytes / (1024 * 1024)) + " MB";
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes = opened->ReadStart(static_cast<std::size_t>(opened->Size()));
+    const std::vector<std::uint8_t> bytes =
+        opened->ReadStart(static_cast<std::size_t>(opened->Size()));
     SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr) {
         error = SDL_GetError();
@@ -90,7 +91,8 @@ std::optional<SoundClip> LoadWav(const std::filesystem::path& file, const SDL_Au
     }
     const std::unique_ptr<Uint8, WavDeleter> owned(samples);
     const int frameBytes = FrameBytes(stored);
-    if (frameBytes > 0 && stored.freq > 0 && static_cast<double>(length) / frameBytes / stored.freq > MaxWavSeconds) {
+    if (frameBytes > 0 && stored.freq > 0 &&
+        static_cast<double>(length) / frameBytes / stored.freq > MaxWavSeconds) {
         error = "longer than " + std::to_string(static_cast<int>(MaxWavSeconds)) + " s";
         return std::nullopt;
     }

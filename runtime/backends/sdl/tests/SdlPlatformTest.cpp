@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstring>
 #include <thread>
-#include <unistd.h>
 
 #include "runtime/Backend.h"
 #include "runtime/Runtime.h"

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -181,7 +180,8 @@ TEST_F(DiskAudio, FifoInPlaceOfAVoiceBeeps) {
     ASSERT_EQ(mkfifo((folder / "5.wav").c_str(), 0600), 0);
     sound->Play("5.wav");
     const auto played = Played(0.25);
-    EXPECT_NE(std::find_if(played.begin(), played.end(), [](Sint16 s) { return s != 0; }), played.end());
+    EXPECT_NE(std::find_if(played.begin(), played.end(), [](Sint16 s) { return s != 0; }),
+              played.end());
     ASSERT_EQ(debug.lines.size(), 1u);
     EXPECT_NE(debug.lines[0].find("not a regular file"), std::string::npos) << debug.lines[0];
 }

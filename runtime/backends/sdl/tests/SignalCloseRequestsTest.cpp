@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #include "runtime/backends/sdl/SignalCloseRequests.h"
 
@@ -35,7 +35,8 @@ TEST(SignalCloseRequests, AProgramThatDoesNotAnswerIsEndedSoonAfterTheSignal) {
         const auto sent = std::chrono::steady_clock::now();
         ASSERT_EQ(kill(child, signal), 0);
         int status = 0;
-        while (waitpid(child, &status, WNOHANG) == 0 && std::chrono::steady_clock::now() - sent < 30s)
+        while (waitpid(child, &status, WNOHANG) == 0 &&
+               std::chrono::steady_clock::now() - sent < 30s)
             std::this_thread::sleep_for(10ms);
         const auto took = std::chrono::steady_clock::now() - sent;
         if (took >= 30s) kill(child, SIGKILL);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "runtime/backends/sdl/SoundClip.h"
 #include "runtime/backends/sdl/tests/TestSupport.h"
@@ -120,8 +120,10 @@ TEST(SoundClip, MissingOrDamagedWavIsRefusedWithAReason) {
 // Voices that are there but hostile: refused with a reason, at once.
 TEST(SoundClip, WavBeyondTheBoundsOrNotARegularFileIsRefused) {
     TempFolder folder;
-    WriteFile(folder / "long.wav", MakeWav(8000, 1, std::vector<Sint16>(8000 * 11, 100)));  // 11 s, 176 KB
-    WriteFile(folder / "large.wav", MakeWav(192000, 2, std::vector<Sint16>(192000 * 2 * 7, 100)));  // 7 s, 5 MB
+    WriteFile(folder / "long.wav",
+              MakeWav(8000, 1, std::vector<Sint16>(8000 * 11, 100)));  // 11 s, 176 KB
+    WriteFile(folder / "large.wav",
+              MakeWav(192000, 2, std::vector<Sint16>(192000 * 2 * 7, 100)));  // 7 s, 5 MB
     ASSERT_EQ(mkfifo((folder / "fifo.wav").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", folder / "device.wav");
     const struct {
