@@ -3,6 +3,7 @@
 // common variant, 24-bit rows without compression, is read here directly.
 #include <SDL.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -38,11 +39,19 @@ bool HeaderPlausible(std::span<const std::uint8_t> bytes) {
 
 constexpr std::int32_t Uncompressed = 0, BitFields = 3, AlphaBitFields = 6;
 
+// Where the rows begin: the data-offset field, unless it points into the
+// headers (some writers leave it 0), where the rows follow the headers.
+std::uint64_t RowsAt(std::span<const std::uint8_t> bytes) {
+    const std::uint64_t declared = static_cast<std::uint32_t>(ReadLe32(bytes, 10));
+    const std::uint64_t headersEnd = 14 + static_cast<std::uint64_t>(static_cast<std::uint32_t>(ReadLe32(bytes, 14)));
+    return std::max(declared, headersEnd);
+}
+
 // 24-bit rows without compression, read straight into the picture: a large
 // one costs one pass and no copies in between. The rows are known to be
 // there (BmpBytesUsed).
 std::optional<Image> DecodeUncompressed24(std::span<const std::uint8_t> bytes) {
-    const std::size_t dataAt = static_cast<std::uint32_t>(ReadLe32(bytes, 10));
+    const std::size_t dataAt = static_cast<std::size_t>(RowsAt(bytes));
     const int width = ReadLe32(bytes, 18), rows = ReadLe32(bytes, 22);
     const int height = rows < 0 ? -rows : rows;
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
@@ -69,7 +78,8 @@ std::optional<std::uint64_t> BmpBytesUsed(std::span<const std::uint8_t> start,
                                           std::uint64_t fileSize) {
     if (!HeaderPlausible(start) || fileSize < start.size()) return std::nullopt;
     const std::int32_t headerSize = ReadLe32(start, 14);
-    const std::uint64_t dataAt = static_cast<std::uint32_t>(ReadLe32(start, 10));
+    const std::uint64_t dataAt = RowsAt(start);
+    const bool declaredAt = dataAt == static_cast<std::uint32_t>(ReadLe32(start, 10));
     std::int64_t width = 0, height = 0, bits = 0, compression = Uncompressed;
     if (headerSize == 12) {
         width = start[18] | start[19] << 8;
@@ -89,7 +99,8 @@ std::optional<std::uint64_t> BmpBytesUsed(std::span<const std::uint8_t> start,
     const std::uint64_t stride = static_cast<std::uint64_t>((width * bits + 31) / 32 * 4);
     const std::uint64_t used = dataAt + stride * static_cast<std::uint64_t>(height);
     if (used > fileSize) return std::nullopt;
-    return used;
+    // Without a usable data offset a colour table may come first: all is read.
+    return declaredAt ? used : fileSize;
 }
 
 std::optional<Image> DecodeBmpFile(std::span<const std::uint8_t> bytes) {
