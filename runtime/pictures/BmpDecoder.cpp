@@ -43,7 +43,8 @@ constexpr std::int32_t Uncompressed = 0, BitFields = 3, AlphaBitFields = 6;
 // headers (some writers leave it 0), where the rows follow the headers.
 std::uint64_t RowsAt(std::span<const std::uint8_t> bytes) {
     const std::uint64_t declared = static_cast<std::uint32_t>(ReadLe32(bytes, 10));
-    const std::uint64_t headersEnd = 14 + static_cast<std::uint64_t>(static_cast<std::uint32_t>(ReadLe32(bytes, 14)));
+    const std::uint64_t headersEnd =
+        14 + static_cast<std::uint64_t>(static_cast<std::uint32_t>(ReadLe32(bytes, 14)));
     return std::max(declared, headersEnd);
 }
 
