@@ -16,7 +16,7 @@ public:
     bool minimized = false;
     bool resizable = false;
     // One large screen and no caption: every place the tests use is on it.
-    std::vector<runtime::Rect> screens{{-5000, -5000, 10000, 10000}};
+    std::vector<runtime::Rect> screens = std::vector(1, runtime::Rect{-5000, -5000, 10000, 10000});
     int caption = 0;
     std::vector<std::string> calls;
 
