@@ -97,7 +97,8 @@ void SettingsManager::FetchWindow(std::string_view section, PlacedWindow& window
     if (!file) return;
     const WindowInfo info = ReadWindowInfo(*file, section);
     if (const auto shown = ApplyWindowInfo(info, window))
-        shownElsewhere_.insert_or_assign(std::string(section), ShownElsewhere{*shown, info.left, info.top});
+        shownElsewhere_.insert_or_assign(std::string(section),
+                                         ShownElsewhere{*shown, info.left, info.top});
 }
 
 void SettingsManager::UpdateWindow(std::string_view section, const PlacedWindow& window) {
@@ -107,8 +108,9 @@ void SettingsManager::UpdateWindow(std::string_view section, const PlacedWindow&
     WindowInfo info = CaptureWindowInfo(window);
     // A window that was shown elsewhere and never moved keeps its remembered
     // place, for the day its screen is back.
-    if (const auto it = shownElsewhere_.find(section);
-        it != shownElsewhere_.end() && info.left == it->second.shown.x && info.top == it->second.shown.y) {
+    if (const auto it = shownElsewhere_.find(section); it != shownElsewhere_.end() &&
+                                                       info.left == it->second.shown.x &&
+                                                       info.top == it->second.shown.y) {
         info.left = it->second.left;
         info.top = it->second.top;
     }
@@ -196,7 +198,8 @@ void SettingsManager::WriteSectors(IniFile& file) const {
 
 void SettingsManager::NotSaved(const std::string& reason) const {
     // The same trouble comes back at every read and write; once is enough.
-    if (debug_ && reported_.insert(reason).second) debug_->Write("settings are not saved: " + reason + "\n");
+    if (debug_ && reported_.insert(reason).second)
+        debug_->Write("settings are not saved: " + reason + "\n");
 }
 
 }  // namespace frame

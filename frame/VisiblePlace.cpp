@@ -12,7 +12,9 @@ namespace {
 // taken in 64 bits.
 struct Box {
     std::int64_t left, top, right, bottom;
-    std::int64_t Area() const { return std::max<std::int64_t>(0, right - left) * std::max<std::int64_t>(0, bottom - top); }
+    std::int64_t Area() const {
+        return std::max<std::int64_t>(0, right - left) * std::max<std::int64_t>(0, bottom - top);
+    }
 };
 
 Box At(runtime::Point position, runtime::Rect r) {
@@ -20,7 +22,9 @@ Box At(runtime::Point position, runtime::Rect r) {
     return {left, top, left + r.width, top + r.height};
 }
 
-Box BoxOf(runtime::Rect r) { return At({0, 0}, r); }
+Box BoxOf(runtime::Rect r) {
+    return At({0, 0}, r);
+}
 
 Box Intersection(const Box& a, const Box& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),

@@ -193,7 +193,8 @@ fs::path SaveTarget(const fs::path& path) {
 }
 
 fs::path TemporaryFileFor(const fs::path& target, pid_t pid) {
-    return target.parent_path() / ("." + target.filename().string() + ".tmp-" + std::to_string(pid));
+    return target.parent_path() /
+           ("." + target.filename().string() + ".tmp-" + std::to_string(pid));
 }
 
 bool WriteWholeFileAtomically(const fs::path& path, std::string_view bytes, std::string& error,

@@ -55,7 +55,8 @@ std::optional<runtime::Point> SeenPlace(const WindowInfo& info, const PlacedWind
     runtime::Rect outline = window.Outline();
     if (window.IsResizable()) {
         const runtime::Size size = window.Size();
-        if (info.width != runtime::NotGiven) outline.width = Resized(outline.width, size.width, info.width);
+        if (info.width != runtime::NotGiven)
+            outline.width = Resized(outline.width, size.width, info.width);
         if (info.height != runtime::NotGiven)
             outline.height = Resized(outline.height, size.height, info.height);
     }

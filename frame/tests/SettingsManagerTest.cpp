@@ -321,7 +321,8 @@ TEST_F(SettingsManagerTest, NoRegularFileIsNeverWaitedOnNorReplaced) {
     EXPECT_TRUE(fs::is_fifo(File()));
     EXPECT_EQ(debug_.lines, (std::vector<std::string>{"settings are not saved: " + File().string() +
                                                       " is a FIFO, not a settings file\n"}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(File().parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(File().parent_path()), fs::directory_iterator()),
+              1);
 }
 
 // People keep their settings under version control and link them in.
@@ -336,9 +337,11 @@ TEST_F(SettingsManagerTest, ASymbolicLinkIsReadThroughAndItsTargetSaved) {
         w.position = {41, 31};
     });
     EXPECT_TRUE(fs::is_symlink(File()));
-    EXPECT_EQ(ReadFile(target),
-              "[Main]\nMaximize=No\nMinimize=No\nXPos=41\nYPos=31\n\n[__Dont_Touch_Me__]\nSectors=0\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(
+        ReadFile(target),
+        "[Main]\nMaximize=No\nMinimize=No\nXPos=41\nYPos=31\n\n[__Dont_Touch_Me__]\nSectors=0\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()),
+              1);
     EXPECT_TRUE(debug_.lines.empty());
 }
 
@@ -359,10 +362,12 @@ TEST_F(SettingsManagerTest, AFullDiskIsOneLineAndLeavesNoTemporaryFile) {
     window.position = {40, 30};
     settings.UpdateWindow("Main", window);
     settings.Close();
-    EXPECT_EQ(debug.lines, (std::vector<std::string>{"settings are not saved: cannot write " +
-                                                     File().string() + ": No space left on device\n"}));
+    EXPECT_EQ(debug.lines,
+              (std::vector<std::string>{"settings are not saved: cannot write " + File().string() +
+                                        ": No space left on device\n"}));
     EXPECT_EQ(ReadFile(File()), "[Main]\nMaximize=No\nMinimize=No\nXPos=1\nYPos=2\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(File().parent_path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(File().parent_path()), fs::directory_iterator()),
+              1);
 }
 
 // Read-only folders, as a user whom permissions bind: the settings folder
@@ -396,8 +401,9 @@ TEST_F(SettingsManagerTest, AReadOnlyFolderIsOneLineNamingItAndLeavesNoTemporary
     const fs::path config = temp_.Path() / "locked" / "config";
     const ScopedEnv lockedConfig("XDG_CONFIG_HOME", config.string());
     EXPECT_EQ(testing::AsUnprivileged(temp_.Path(), run),
-              "settings are not saved: cannot make the settings folder " + (config / "korvanda").string() +
-                  ": cannot make " + config.string() + ": Permission denied\n");
+              "settings are not saved: cannot make the settings folder " +
+                  (config / "korvanda").string() + ": cannot make " + config.string() +
+                  ": Permission denied\n");
 }
 
 TEST_F(SettingsManagerTest, OpeningRemovesWhatKilledSavesLeft) {

@@ -27,8 +27,8 @@ std::string AsUnprivileged(const std::filesystem::path& folder, Work work) {
         ::close(pipeEnds[0]);
         if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(2);
         const std::string result = work();
-        const bool written =
-            ::write(pipeEnds[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
+        const bool written = ::write(pipeEnds[1], result.data(), result.size()) ==
+                             static_cast<ssize_t>(result.size());
         ::_exit(written ? 0 : 3);
     }
     ::close(pipeEnds[1]);

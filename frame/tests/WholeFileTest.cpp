@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
-
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <utime.h>
 
@@ -64,8 +63,9 @@ TEST(ReadWholeFile, RefusesWhatIsNoRegularFileAtOnce) {
         fs::path path;
         const char* kind;
     };
-    for (const Case& c : {Case{fifo, "a FIFO"}, Case{socket, "cannot open"},
-                          Case{folder.Path() / "folder.INI", "a folder"}, Case{"/dev/null", "a device"}}) {
+    for (const Case& c :
+         {Case{fifo, "a FIFO"}, Case{socket, "cannot open"},
+          Case{folder.Path() / "folder.INI", "a folder"}, Case{"/dev/null", "a device"}}) {
         const FileText text = ReadWholeFile(c.path);
         EXPECT_EQ(text.status, FileText::Status::Unreadable) << c.path;
         EXPECT_NE(text.error.find(c.path.string()), std::string::npos) << text.error;
@@ -107,7 +107,8 @@ TEST(WriteWholeFileAtomically, WritesThroughLinksIntoTheTargetsFolder) {
     EXPECT_TRUE(fs::is_symlink(middle));
     EXPECT_EQ(ReadFile(target), "second");
     EXPECT_EQ(ReadWholeFile(link).bytes, "second");
-    EXPECT_EQ(FolderNames(folder.Path() / "config"), (std::vector<std::string>{"abacor.INI", "middle.INI"}));
+    EXPECT_EQ(FolderNames(folder.Path() / "config"),
+              (std::vector<std::string>{"abacor.INI", "middle.INI"}));
     EXPECT_EQ(FolderNames(folder.Path() / "dotfiles"), std::vector<std::string>{"abacor.INI"});
 }
 
@@ -198,8 +199,9 @@ TEST(RemoveLeftoverTemporaryFiles, RemovesThoseOfDeadProcessesOnly) {
     WriteFile(folder.Path() / dotName(::getpid()), "ours");
     WriteFile(folder.Path() / ".abacor.INI.k3Xq9Z", "earlier form, old");
     WriteFile(folder.Path() / ".abacor.INI.Fresh1", "earlier form, just made");
-    for (const char* name : {".abacor.INI.tmp-", ".abacor.INI.tmp--1", ".abacor.INI.tmp-012",
-                             ".abacor.INI.tmp-12x", ".shapor.INI.tmp-999999", "abacor.INI.tmp-999999"})
+    for (const char* name :
+         {".abacor.INI.tmp-", ".abacor.INI.tmp--1", ".abacor.INI.tmp-012", ".abacor.INI.tmp-12x",
+          ".shapor.INI.tmp-999999", "abacor.INI.tmp-999999"})
         WriteFile(folder.Path() / name, "not a leftover");
     fs::create_directory(folder.Path() / (dotName(dead) + "0"));  // a folder is never removed
     const fs::path old = folder.Path() / ".abacor.INI.k3Xq9Z";

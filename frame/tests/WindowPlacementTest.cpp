@@ -43,7 +43,10 @@ TEST(VisiblePlace, MovesAWindowMostlyOffTheScreensToTheNearestWholePlace) {
         {"across both screens", {900, 100}, {Screen, RightScreen}, {900, 100}},
         {"on a screen that is gone", {1200, 100}, {Screen}, {698, 100}},
         {"nearer the second screen", {1900, 100}, {Screen, RightScreen}, {1498, 100}},
-        {"a screen smaller than the window: its top left corner", {500, 500}, {{0, 0, 200, 100}}, {2, 20}},
+        {"a screen smaller than the window: its top left corner",
+         {500, 500},
+         {{0, 0, 200, 100}},
+         {2, 20}},
         // A copy of one screen on another covers nothing twice.
         {"mirrored screens", {-160, 100}, {Screen, Screen}, {2, 100}},
         {"nothing known of the screens", {-3000, -3000}, {}, {-3000, -3000}},
@@ -61,7 +64,8 @@ TEST(ApplyWindowInfo, PutsAWindowOffTheScreensWhereItIsSeen) {
     testing::FakeWindow window;
     window.screens = {Screen};
     window.caption = 20;
-    const WindowInfo offScreen{-3000, -3000, runtime::NotGiven, runtime::NotGiven, false, false, true};
+    const WindowInfo offScreen{-3000, -3000, runtime::NotGiven, runtime::NotGiven, false,
+                               false, true};
     EXPECT_EQ(ApplyWindowInfo(offScreen, window), (Point{0, 20}));
     EXPECT_EQ(window.calls, (std::vector<std::string>{"SetPosition(0,20)", "SetMinimized(false)"}));
 
@@ -77,10 +81,16 @@ TEST(ApplyWindowInfo, PutsAWindowOffTheScreensWhereItIsSeen) {
 
     testing::FakeWindow maximized;
     maximized.screens = {Screen};
-    const WindowInfo noPlace{runtime::NotGiven, runtime::NotGiven, runtime::NotGiven, runtime::NotGiven,
-                             true, false, true};
+    const WindowInfo noPlace{runtime::NotGiven,
+                             runtime::NotGiven,
+                             runtime::NotGiven,
+                             runtime::NotGiven,
+                             true,
+                             false,
+                             true};
     maximized.position = {-3000, -3000};
-    EXPECT_EQ(ApplyWindowInfo(noPlace, maximized), std::nullopt);  // nothing remembered, nothing moved
+    EXPECT_EQ(ApplyWindowInfo(noPlace, maximized),
+              std::nullopt);  // nothing remembered, nothing moved
 }
 
 // Whole runs of a real window on a desktop whose screens change between
@@ -106,7 +116,8 @@ protected:
         const runtime::Size frame = desktop.platform->lastRequest.frameSize;
         bool whole = false;
         for (const Rect& s : screens)
-            whole = whole || (shown.x >= s.x && shown.y - 30 >= s.y && shown.x + frame.width <= s.x + s.width &&
+            whole = whole || (shown.x >= s.x && shown.y - 30 >= s.y &&
+                              shown.x + frame.width <= s.x + s.width &&
                               shown.y + frame.height <= s.y + s.height);
         use(test.window);
         settings.UpdateWindow("Main", test.window);
