@@ -106,17 +106,21 @@ void SettingsManager::UpdateWindow(std::string_view section, const PlacedWindow&
     const auto before = Load();
     if (!before) return;
     WindowInfo info = CaptureWindowInfo(window);
-    // A window that was shown elsewhere and never moved keeps its remembered
-    // place, for the day its screen is back.
-    if (const auto it = shownElsewhere_.find(section); it != shownElsewhere_.end() &&
-                                                       info.left == it->second.shown.x &&
-                                                       info.top == it->second.shown.y) {
-        info.left = it->second.left;
-        info.top = it->second.top;
-    }
+    KeepRememberedPlace(section, info);
     IniFile after = *before;
     WriteWindowInfo(after, section, info);
     Save(*before, after);
+}
+
+// A window that was shown elsewhere and never moved from there keeps its
+// remembered place, for the day its screen is back.
+void SettingsManager::KeepRememberedPlace(std::string_view section, WindowInfo& info) const {
+    const auto it = shownElsewhere_.find(section);
+    if (it == shownElsewhere_.end()) return;
+    const ShownElsewhere& moved = it->second;
+    if (info.left != moved.shown.x || info.top != moved.shown.y) return;
+    info.left = moved.left;
+    info.top = moved.top;
 }
 
 void SettingsManager::Close() {

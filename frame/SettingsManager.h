@@ -20,6 +20,8 @@ class Window;
 
 namespace frame {
 
+struct WindowInfo;
+
 // One entry of the sector list kept in section "__Dont_Touch_Me__".
 struct Sector {
     static constexpr std::size_t MaxFieldLength = 99;
@@ -76,6 +78,7 @@ private:
     void ReadSectors(const IniFile& file);
     void WriteSectors(IniFile& file) const;
     void NotSaved(const std::string& reason) const;
+    void KeepRememberedPlace(std::string_view section, WindowInfo& info) const;
 
     // A window put elsewhere than its remembered place.
     struct ShownElsewhere {
