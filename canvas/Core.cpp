@@ -14,7 +14,12 @@ Draw::~Draw() {
 void Draw::Init(std::uint32_t CONTROL) {
     Killed = 0;
     Control = CONTROL;
-    for (LayerRecord& layer : Layers) layer = LayerRecord{};
+    // Empty records hold nothing, their position included.
+    for (LayerRecord& layer : Layers) {
+        layer = LayerRecord{};
+        layer.XPos = 0;
+        layer.YPos = 0;
+    }
 
     FontCharSet = 1;
     FontZoom = 1;
@@ -42,7 +47,7 @@ void Draw::Init(std::uint32_t CONTROL) {
     ZeroPad = raster::RowPad(Width);
     BufferSize = static_cast<std::uint32_t>(raster::ImageBytes(Width, Height) + 1);
     auto fresh = [&](LayerRecord& layer) {
-        layer = LayerRecord{};
+        layer = LayerRecord{};  // at (1, 1)
         layer.BitmapData.assign(BufferSize, 0);
         layer.Width = Width;
         layer.Height = Height;

@@ -247,5 +247,25 @@ TEST_F(AlphaTest, AKilledAlphaSourceIsNoLongerUsed) {
     for (std::int32_t x = 1; x <= 4; ++x) EXPECT_EQ(BasePixel(x, 1), 100);
 }
 
+// The link outlives the kill: the re-created source blends again, and so
+// does a re-created layer through its old source.
+TEST_F(AlphaTest, ReCreatedLayersBlendThroughTheirOldLink) {
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    ASSERT_EQ(canvas.KillLayer(3), 1);
+    ASSERT_EQ(canvas.InitLayer(3, 0, 0, 1, 1, -1, ModeHidden), 1);
+    ASSERT_EQ(canvas.WithLayer("3"), 1);
+    canvas.PutPixel(2, 1, 0x0000FF);  // invisible there
+    canvas.Display();
+    EXPECT_EQ(BasePixel(1, 1), 100);
+    EXPECT_EQ(BasePixel(2, 1), 200);
+
+    ASSERT_EQ(canvas.KillLayer(2), 1);
+    ASSERT_EQ(canvas.InitLayer(2, 0, 0, 1, 1, -1, ModeAlpha), 1);
+    Paint(2, 0x000064);
+    canvas.Display();
+    EXPECT_EQ(BasePixel(1, 1), 100);
+    EXPECT_EQ(BasePixel(2, 1), 200);
+}
+
 }  // namespace
 }  // namespace canvas
