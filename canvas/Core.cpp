@@ -1,5 +1,7 @@
 // Life cycle of the canvas: binding to the control, releasing everything.
 #include "canvas/Draw.h"
+#include "canvas/LayerRuns.h"
+#include "canvas/PictureCache.h"
 #include "canvas/Raster.h"
 
 namespace canvas {
@@ -14,6 +16,7 @@ Draw::~Draw() {
 void Draw::Init(std::uint32_t CONTROL) {
     Killed = 0;
     Control = CONTROL;
+    layerRuns_.reset();  // the records start again
     // Empty records hold nothing, their position included.
     for (LayerRecord& layer : Layers) {
         layer = LayerRecord{};
@@ -69,6 +72,8 @@ void Draw::Kill() {
     if (Intialised256) Kill256();
     for (LayerRecord& layer : Layers) layer = LayerRecord{};
     BaseLayer = LayerRecord{};
+    layerRuns_.reset();
+    pictures_.reset();
     // Nothing may draw into a freed buffer: the target becomes empty.
     BitmapFileData = nullptr;
     Width = 0;

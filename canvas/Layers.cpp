@@ -62,6 +62,7 @@ std::int32_t Draw::InitLayer(std::int32_t LAYERNUMBER, std::int32_t WIDTH, std::
     layer.BufferSize = static_cast<std::uint32_t>(bytes);
     // assign() keeps the allocation when the size is unchanged and clears it.
     layer.BitmapData.assign(bytes, 0);
+    ++layer.Writes;
     layer.XPos = XPOS;
     layer.YPos = YPOS;
     layer.IndexColor = INDEXCOLOR;
@@ -120,6 +121,7 @@ std::int32_t Draw::KillLayer(std::int32_t LAYERNUMBER) {
     layer.Init = 0;
     layer.BitmapData = Bytes{};
     layer.BufferSize = 0;
+    ++layer.Writes;
     const auto entry = std::find(LayerOrder.begin(), LayerOrder.end(), LAYERNUMBER);
     if (entry != LayerOrder.end()) {
         std::move(entry + 1, LayerOrder.end(), entry);

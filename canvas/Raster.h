@@ -135,14 +135,31 @@ private:
 using View = BasicView<std::uint8_t>;
 using ConstView = BasicView<const std::uint8_t>;
 
-// The canvas's current drawing target; empty before Init and after Kill.
-inline View Target(Draw& canvas) {
-    if (canvas.BitmapFileData == nullptr) return {};
-    return View(*canvas.BitmapFileData, canvas.Width, canvas.Height);
+// Counts a write into the current drawing target's layer.
+inline void CountWrite(Draw& canvas) {
+    if (canvas.ActiveLayer >= 1 && canvas.ActiveLayer <= MaxLayers)
+        ++canvas.Layers[static_cast<std::size_t>(canvas.ActiveLayer - 1)].Writes;
 }
 
+// The canvas's current drawing target, to draw into: counts a write. Empty
+// before Init and after Kill.
+inline View Target(Draw& canvas) {
+    if (canvas.BitmapFileData == nullptr) return {};
+    CountWrite(canvas);
+    return View(*canvas.BitmapFileData, canvas.Width, canvas.Height);
+}
+// The same, only to read.
+inline ConstView ReadTarget(const Draw& canvas) {
+    if (canvas.BitmapFileData == nullptr) return {};
+    return ConstView(*canvas.BitmapFileData, canvas.Width, canvas.Height);
+}
+
+// A layer's pixels; a caller that writes them counts the write in Writes.
 inline View Of(LayerRecord& layer) {
     return View(layer.BitmapData, layer.Width, layer.Height);
+}
+inline ConstView Of(const LayerRecord& layer) {
+    return ConstView(layer.BitmapData, layer.Width, layer.Height);
 }
 
 }  // namespace canvas::raster
