@@ -193,8 +193,8 @@ void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::Vie
                 last = std::min(last, visibleEnd);
                 if (first >= last) continue;
             }
-            std::memcpy(to + 3 * static_cast<std::size_t>(first - columns.first), from + 3 * static_cast<std::size_t>(first),
-                        3 * static_cast<std::size_t>(last - first));
+            raster::CopyRun(to + 3 * static_cast<std::size_t>(first - columns.first), from + 3 * static_cast<std::size_t>(first),
+                            3 * static_cast<std::size_t>(last - first));
         }
     }
 }

@@ -58,9 +58,9 @@ void CopyRuns(const View& src, const View& dst, const CopyRect& r, const OpaqueR
             const std::int32_t first = std::max(run[k].first, firstColumn);
             const std::int32_t last = std::min(run[k].first + run[k].count, endColumn);
             if (first < last)
-                std::memcpy(to + BytesPerPixel * static_cast<std::size_t>(first - firstColumn),
-                            from + BytesPerPixel * static_cast<std::size_t>(first),
-                            BytesPerPixel * static_cast<std::size_t>(last - first));
+                CopyRun(to + BytesPerPixel * static_cast<std::size_t>(first - firstColumn),
+                        from + BytesPerPixel * static_cast<std::size_t>(first),
+                        BytesPerPixel * static_cast<std::size_t>(last - first));
         }
     }
 }
