@@ -180,11 +180,15 @@ void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::Vie
     }
     const bool whole = columns.first == 0 && columns.count == picture.width;
     const std::int32_t visibleEnd = columns.first + columns.count;
+    if (lo > hi) return;
     const raster::OpaqueRuns::Run* run = runs.runs.data();
-    for (auto stored = static_cast<std::int32_t>(lo); stored <= hi; ++stored) {
-        const auto canvasY = static_cast<std::int32_t>(y + PictureRow(picture, stored));
-        const std::uint8_t* from = StoredRow(picture, stored);
-        std::uint8_t* to = target.Pixel(columns.canvasX, canvasY);
+    // Each next stored row goes one canvas row up (down for a top-down
+    // picture), which is one stored row of the target further (back).
+    const std::ptrdiff_t nextRow = (picture.topDown ? -1 : 1) * static_cast<std::ptrdiff_t>(target.RowStride());
+    const std::uint8_t* from = StoredRow(picture, static_cast<std::int32_t>(lo));
+    std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(y + PictureRow(picture, static_cast<std::int32_t>(lo))));
+    for (auto stored = static_cast<std::int32_t>(lo); stored <= hi;
+         ++stored, from += picture.stride, to = stored <= hi ? to + nextRow : to) {
         const std::uint32_t end = runs.rowStart[static_cast<std::size_t>(stored) + 1];
         for (std::uint32_t r = runs.rowStart[static_cast<std::size_t>(stored)]; r < end; ++r) {
             std::int32_t first = run[r].first, last = run[r].first + run[r].count;

@@ -175,8 +175,19 @@ TEST_F(ImageTest, TruncatedFileDrawsTheRowsItHolds) {
 TEST_F(ImageTest, TopDownFileIsDrawnUpright) {
     FileBytes bytes = testing::Bitmap24(30, 20, [](std::int32_t x, std::int32_t y) { return Gradient(x, 19 - y); });
     testing::PutLe(bytes, 22, static_cast<std::uint32_t>(-20));
-    Place(folder.Write("topdown.bmp", bytes), 3, 4, -1);
+    const std::string file = folder.Write("topdown.bmp", bytes);
+    Place(file, 3, 4, -1);
     ExpectGradientAt(3, 4);
+    // Keyed, and cut at the top and bottom: the key's pixel keeps the ground.
+    canvas.draw.Blank(Ground);
+    Place(file, 3, -2, Gradient(5, 7));
+    Place(file, 3, 25, Gradient(5, 7));
+    for (const Pixel& p : Rect(1, 1, 40, 30)) {
+        const std::int32_t px = p.first - 3, py = p.second < 20 ? p.second + 2 : p.second - 25;
+        const bool inside = px >= 0 && px < 30 && py >= 0 && py < 20 && (p.second <= 17 || p.second >= 25);
+        const bool keyed = px == 5 && py == 7;
+        ASSERT_EQ(canvas.At(p.first, p.second), inside && !keyed ? Gradient(px, py) : Ground) << p.first << ", " << p.second;
+    }
 }
 
 TEST_F(ImageTest, EightBitFileIsDrawnThroughItsColourTable) {
