@@ -206,10 +206,8 @@ void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::Vie
 void Place(const Picture& picture, const raster::View& target, std::int64_t x, std::int64_t y,
            std::int32_t mask) {
     // A mask beyond 24 bits matches no pixel.
-    if (picture.bitsPerPixel == 24 && mask >= 0 && mask <= 0xFFFFFF) {
-        PlaceRuns(picture, FindOpaqueRuns(picture, mask), target, x, y);
-        return;
-    }
+    const bool keyed = picture.bitsPerPixel == 24 && mask >= 0 && mask <= 0xFFFFFF;
+    const raster::KeyColour key(keyed ? mask : 0);
     const Columns columns = VisibleColumns(picture.width, x, target.Width());
     if (columns.count == 0 || target.Height() == 0) return;
     const std::size_t bytesPerPixel = picture.bitsPerPixel / 8;
@@ -220,6 +218,8 @@ void Place(const Picture& picture, const raster::View& target, std::int64_t x, s
         std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(canvasY));
         if (picture.bitsPerPixel == 8)
             CopyIndexed(to, from, columns.count, picture.palette);
+        else if (keyed)
+            key.CopyUnkeyed(from, to, static_cast<std::size_t>(columns.count));
         else
             std::memcpy(to, from, 3 * static_cast<std::size_t>(columns.count));
     }
