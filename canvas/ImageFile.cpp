@@ -40,6 +40,7 @@ std::string PictureName(std::string_view fileName) {
 struct LoadedFile {
     int error = 0;
     Bytes bytes;
+    bitmap::FileStamp opened;  // the file as it was opened
 };
 LoadedFile Load(const std::string& name) {
     LoadedFile loaded;
@@ -48,6 +49,7 @@ LoadedFile Load(const std::string& name) {
         loaded.error = file.Error();
         return loaded;
     }
+    loaded.opened = bitmap::FileStamp::Of(file.Info());
     if (!file.ReadStart(loaded.bytes, bitmap::HeaderSize)) {
         loaded.error = errno != 0 ? errno : EIO;
         return loaded;
@@ -106,6 +108,8 @@ std::int32_t Draw::Image(std::int32_t X, std::int32_t Y, std::int32_t WIDTH, std
             ErrorTrap(OpenFailure(name), OpenFunction);
             return file.error;
         }
+        // A file that changed between the look and the opening is not kept.
+        if (!(file.opened == stamp)) stamp = {};
         loaded = pictures_->Keep(std::move(file.bytes), stamp);
     }
     const bitmap::Reading& reading = loaded->Result();

@@ -22,6 +22,10 @@ bool Settled(const FileStamp& stamp) {
 
 }  // namespace
 
+FileStamp FileStamp::Of(const struct stat& info) {
+    return {info.st_dev, info.st_ino, static_cast<std::int64_t>(info.st_size), info.st_mtim, info.st_ctim};
+}
+
 bool FileStamp::operator==(const FileStamp& other) const {
     return device == other.device && inode == other.inode && size == other.size && Same(modified, other.modified) &&
            Same(changed, other.changed);
@@ -42,7 +46,7 @@ std::shared_ptr<LoadedPicture> PictureCache::Find(const std::string& name, FileS
     stamp = {};
     struct stat info {};
     if (::stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return nullptr;
-    stamp = {info.st_dev, info.st_ino, static_cast<std::int64_t>(info.st_size), info.st_mtim, info.st_ctim};
+    stamp = FileStamp::Of(info);
     for (auto entry = entries_.begin(); entry != entries_.end(); ++entry) {
         if ((*entry)->Stamp().device != stamp.device || (*entry)->Stamp().inode != stamp.inode) continue;
         if (!((*entry)->Stamp() == stamp)) {

@@ -5,6 +5,7 @@
 // reading and checking it, and its opaque runs are found once. Private to
 // the canvas.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <cstddef>
@@ -26,6 +27,7 @@ struct FileStamp {
     ino_t inode = 0;
     std::int64_t size = 0;
     timespec modified{}, changed{};
+    static FileStamp Of(const struct stat& info);
     bool operator==(const FileStamp& other) const;
 };
 
