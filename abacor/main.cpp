@@ -8,8 +8,11 @@
 #include "runtime/Runtime.h"
 
 int main(int argc, char* argv[]) {
-    const frame::ProgramInfo info{"abacor", "abacor.INI",
-                                  "abacor, the bead trainer: a child picks two numbers from 0 to 10 and plus or minus, and sees the sum or difference as digits, beads and pictures, and hears it spoken."};
+    const frame::ProgramInfo info{
+        "abacor", "abacor.INI",
+        "abacor, the bead trainer: a child picks two numbers from 0 to 10 and plus or\n"
+        "minus, and sees the sum or difference as digits, beads and pictures, and\n"
+        "hears it spoken."};
     if (const auto answered = frame::AnswerCommandLine(info, {argv, static_cast<std::size_t>(argc)},
                                                        std::cout, std::cerr))
         return *answered;

@@ -4,7 +4,9 @@
 
 namespace frame {
 
-std::string_view Version() { return KORVANDA_VERSION; }
+std::string_view Version() {
+    return KORVANDA_VERSION;
+}
 
 std::optional<int> AnswerCommandLine(const ProgramInfo& info, std::span<char* const> arguments,
                                      std::ostream& out, std::ostream& err) {
@@ -17,7 +19,7 @@ std::optional<int> AnswerCommandLine(const ProgramInfo& info, std::span<char* co
     if (arguments.size() == 2 && option == "--help") {
         out << "Usage: " << info.name << " [--version | --help]\n"
             << info.summary << '\n'
-            << "It reads no other options; the window remembers its place in "
+            << "It reads no other options. The window remembers its place in\n"
             << "~/.config/korvanda/" << info.settingsFile << ".\n";
         return 0;
     }

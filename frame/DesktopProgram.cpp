@@ -9,7 +9,8 @@ namespace frame {
 int RunDesktopProgram(const ProgramInfo& info, const MainProcedure& main) {
     const runtime::DataFolder data = runtime::FindDataFolder();
     std::string error;
-    const std::unique_ptr<runtime::Runtime> runtime = runtime::CreateDesktopRuntime(error, data.folder);
+    const std::unique_ptr<runtime::Runtime> runtime =
+        runtime::CreateDesktopRuntime(error, data.folder);
     if (!runtime) {
         std::cerr << info.name << ": " << (error.empty() ? "cannot open the display" : error)
                   << '\n';

@@ -9,7 +9,7 @@ namespace runtime {
 // Where the programs read their pictures and voices from. A folder holds
 // them when it holds "star1.bmp", a picture both programs show.
 struct DataFolder {
-    std::filesystem::path folder;              // the working folder when none holds them
+    std::filesystem::path folder;  // the working folder when none holds them
     bool found = false;
     std::vector<std::filesystem::path> tried;  // in the order they were looked at
 };

@@ -48,7 +48,8 @@ std::shared_ptr<const Image> PictureLibrary::Load(std::string_view name) {
     std::optional<Image> decoded;
     if (auto builtIn = builtIn_.find(name); builtIn != builtIn_.end()) {
         decoded = Decode(builtIn->second);
-    } else if (auto bytes = ReadWholeFile(folder_.empty() ? std::string(name) : (folder_ / name).string())) {
+    } else if (auto bytes =
+                   ReadWholeFile(folder_.empty() ? std::string(name) : (folder_ / name).string())) {
         decoded = Decode(*bytes);
     }
     // Misses are not remembered: a file that appears later is found then.

@@ -17,8 +17,9 @@
 namespace runtime {
 
 // Pictures by name: pictures built into the program first, then the file of
-// that name in the data folder (the working folder unless told another). A missing or damaged picture is "no
-// picture" (nullptr), never an error that stops anything.
+// that name in the data folder (the working folder unless told another). A
+// missing or damaged picture is "no picture" (nullptr), never an error that
+// stops anything.
 class PictureLibrary {
 public:
     void AddBuiltIn(std::span<const EmbeddedFile> files);

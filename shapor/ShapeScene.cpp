@@ -52,8 +52,8 @@ void ShapeScene::DrawShapes1() {
                 // The showing part goes where the placement put the object;
                 // white is the pictures' ground, and the scene shows through it.
                 const runtime::Rect inked = inked_[index].value_or(runtime::Rect{});
-                Drawer1.Image(p.x - inked.x, p.y - inked.y, 0, 0, PicturePath(kind.pictures[index]), PlaceOnce,
-                              White);
+                Drawer1.Image(p.x - inked.x, p.y - inked.y, 0, 0, PicturePath(kind.pictures[index]),
+                              PlaceOnce, White);
                 break;
             }
         }
@@ -74,7 +74,8 @@ void ShapeScene::DrawTriangle(runtime::Point at, runtime::Size size) {
 
 void ShapeScene::MeasurePictures(const KindInfo& kind) {
     inked_.clear();
-    for (const std::string_view file : kind.pictures) inked_.push_back(InkedBounds(PicturePath(file)));
+    for (const std::string_view file : kind.pictures)
+        inked_.push_back(InkedBounds(PicturePath(file)));
 }
 
 std::string ShapeScene::PicturePath(std::string_view file) const {

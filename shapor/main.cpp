@@ -8,8 +8,11 @@
 #include "runtime/Runtime.h"
 
 int main(int argc, char* argv[]) {
-    const frame::ProgramInfo info{"shapor", "shapor.INI",
-                                  "shapor, the shape trainer: a child picks two numbers from 0 to 10 and plus or minus, sees the sum or difference in large digits, and each first number drawn as that many shapes."};
+    const frame::ProgramInfo info{
+        "shapor", "shapor.INI",
+        "shapor, the shape trainer: a child picks two numbers from 0 to 10 and plus or\n"
+        "minus, sees the sum or difference in large digits, and each first number\n"
+        "drawn as that many shapes."};
     if (const auto answered = frame::AnswerCommandLine(info, {argv, static_cast<std::size_t>(argc)},
                                                        std::cout, std::cerr))
         return *answered;

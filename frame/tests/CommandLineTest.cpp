@@ -1,10 +1,10 @@
-#include "frame/CommandLine.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "frame/CommandLine.h"
 
 namespace frame {
 namespace {
@@ -45,8 +45,11 @@ TEST(CommandLine, HelpIsAShortParagraphOnStandardOutput) {
 }
 
 TEST(CommandLine, AnythingElseIsOneLineOfUsageAndTwo) {
-    for (const auto& words : std::vector<std::vector<std::string>>{
-             {"abacor", "-v"}, {"abacor", "file.txt"}, {"abacor", "--version", "--help"}, {"abacor", ""}}) {
+    for (const auto& words :
+         std::vector<std::vector<std::string>>{{"abacor", "-v"},
+                                               {"abacor", "file.txt"},
+                                               {"abacor", "--version", "--help"},
+                                               {"abacor", ""}}) {
         const Answer a = Ask(words);
         EXPECT_EQ(a.exit, 2) << words[1];
         EXPECT_EQ(a.out, "");

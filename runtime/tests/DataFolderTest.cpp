@@ -1,9 +1,9 @@
-#include "runtime/DataFolder.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
+
+#include "runtime/DataFolder.h"
 
 namespace runtime {
 namespace {
@@ -60,7 +60,7 @@ TEST_F(DataFolderTest, NeitherKeepsTheWorkingFolderAndNamesBothInOneLine) {
 }
 
 TEST_F(DataFolderTest, OnlyARegularFileCounts) {
-    fs::create_directory(working / "star1.bmp");               // a folder of that name
+    fs::create_directory(working / "star1.bmp");                    // a folder of that name
     fs::create_symlink(root / "missing", installed / "star1.bmp");  // a dangling link
     EXPECT_FALSE(FindDataFolder(working, executable).found);
 }

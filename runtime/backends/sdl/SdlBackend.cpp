@@ -4,7 +4,8 @@
 
 namespace runtime {
 
-std::unique_ptr<Runtime> CreateDesktopRuntime(std::string& error, const std::filesystem::path& dataFolder) {
+std::unique_ptr<Runtime> CreateDesktopRuntime(std::string& error,
+                                              const std::filesystem::path& dataFolder) {
     // The platform first: it blocks the close signals before the audio
     // thread starts, so that thread inherits the block.
     auto platform = sdl::SdlPlatform::Create(error);
