@@ -208,6 +208,12 @@ std::optional<InputEvent> SdlPlatform::WaitInput(std::optional<std::chrono::stea
     }
 }
 
+bool SdlPlatform::InputWaiting() {
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, wakeEvent_, wakeEvent_) > 0) return false;
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+}
+
 void SdlPlatform::Wake() {
     SDL_Event wake{};
     wake.type = wakeEvent_;

@@ -35,6 +35,7 @@ public:
 
     std::optional<InputEvent> WaitInput(std::optional<std::chrono::steady_clock::time_point> deadline) override;
     void Wake() override;
+    bool InputWaiting() override;
 
     Point WindowPosition() const override;
     void SetWindowPosition(Point topLeft) override;

@@ -200,7 +200,7 @@ TEST(SdlSound, WithoutAudioDeviceEverythingIsSilent) {
 }
 
 // The device opens on a worker thread while the window comes up; a sound
-// asked for meanwhile is not lost, and the last one asked for wins.
+// asked for meanwhile is not lost, and the last one asked for is the one heard.
 TEST(SdlSound, SoundPlayedWhileTheDeviceOpensIsHeard) {
     TempFolder folder;
     const auto output = folder / "device.raw";
@@ -216,8 +216,9 @@ TEST(SdlSound, SoundPlayedWhileTheDeviceOpensIsHeard) {
     sound.reset();
     const auto played = test::ReadFile(output);
     EXPECT_TRUE(std::any_of(played.begin(), played.end(), [](std::uint8_t b) { return b != 0; })) << "the beep";
-    ASSERT_EQ(debug.lines.size(), 1u) << "only the latest sound was started";
-    EXPECT_NE(debug.lines[0].find("second.wav"), std::string::npos) << debug.lines[0];
+    // Both were started when the device was quicker than the two calls.
+    ASSERT_FALSE(debug.lines.empty());
+    EXPECT_NE(debug.lines.back().find("second.wav"), std::string::npos) << debug.lines.back();
 }
 
 }  // namespace
