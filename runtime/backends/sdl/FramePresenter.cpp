@@ -37,13 +37,20 @@ public:
         if (surface == nullptr) return false;
         const Size target{surface->w, surface->h};
         // A surface SDL made afresh (a new window size) holds nothing of ours yet.
-        const Rect whole{0, 0, frame.width, frame.height};
-        if (surface != shown_ || target != shownSize_) changed = std::span<const Rect>(&whole, 1);
+        const Rect whole{0, 0, target.width, target.height};
+        const bool fresh = surface != shown_ || target != shownSize_;
+        if (fresh) changed = std::span<const Rect>(&whole, 1);
 
         parts_.clear();
         for (const Rect& area : changed) {
             const SDL_Rect part = Clipped(area, {frame.width, frame.height}, target);
             if (part.w > 0) parts_.push_back(part);
+        }
+        // A window larger than its frame (maximized by the desktop) shows the
+        // frame's background colour, as its last pixel has it, around it.
+        if (fresh && (target.width > frame.width || target.height > frame.height)) {
+            const std::uint32_t last = frame.pixels[static_cast<std::size_t>(frame.width) * frame.height - 1];
+            SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, last >> 16 & 0xFF, last >> 8 & 0xFF, last & 0xFF));
         }
         if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
         // The frame is 0xAARRGGBB; the X11 surface is the same with its alpha unused.
@@ -65,6 +72,7 @@ public:
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
         shown_ = surface;
         shownSize_ = target;
+        if (fresh) return SDL_UpdateWindowSurface(window_) == 0;
         if (parts_.empty()) return true;
         return SDL_UpdateWindowSurfaceRects(window_, parts_.data(), static_cast<int>(parts_.size())) == 0;
     }

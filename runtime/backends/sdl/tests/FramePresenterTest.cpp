@@ -72,8 +72,26 @@ TEST_P(Presenter, DamagedFrameIsRefused) {
     EXPECT_FALSE(presenter->Show(Image(), all));
 }
 
+// The desktop made the window larger than the frame (maximized it): the
+// frame sits at the top left, on its own background colour.
+// (A renderer stretches the frame to the window instead.)
+class SurfacePresenter : public Presenter {};
+
+TEST_P(SurfacePresenter, LargerWindowShowsTheFrameOnItsBackground) {
+    Image frame(64, 48, 0xFFF0F0F0);
+    frame.At(0, 0) = 0xFF123456;
+    const Rect all[] = {{0, 0, 64, 48}};
+    ASSERT_TRUE(presenter->Show(frame, all));
+    SDL_SetWindowSize(window.get(), 80, 60);
+    ASSERT_TRUE(presenter->Show(frame, all));
+    EXPECT_EQ(ScreenRgb(0, 0), 0x123456u);
+    EXPECT_EQ(ScreenRgb(70, 10), 0xF0F0F0u);
+    EXPECT_EQ(ScreenRgb(10, 55), 0xF0F0F0u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sdl, Presenter, testing::Values(&CreateSurfacePresenter, &CreateRendererPresenter),
                          [](const auto& info) { return info.index == 0 ? "Surface" : "Renderer"; });
+INSTANTIATE_TEST_SUITE_P(Sdl, SurfacePresenter, testing::Values(&CreateSurfacePresenter));
 
 }  // namespace
 }  // namespace runtime::sdl
