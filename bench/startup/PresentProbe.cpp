@@ -2,8 +2,9 @@
 // every picture the program hands to SDL for the screen, so the bench can
 // tell when the first frame and the frame after a click reached the window.
 //
-// Each line of the file named by KORVANDA_PRESENT_LOG is one call, a letter
-// and CLOCK_MONOTONIC nanoseconds:
+// Each line of the file named by KORVANDA_PRESENT_LOG is one call: a letter,
+// CLOCK_MONOTONIC nanoseconds and the process's processor time so far in
+// nanoseconds (all threads, which a busy machine does not inflate):
 //   F  a window-surface update (a whole new picture on screen)
 //   U  a texture upload (the picture a following present will show)
 //   P  a renderer present
@@ -23,11 +24,13 @@ void Note(char what) {
         return path ? open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644) : -1;
     }();
     if (log < 0) return;
-    timespec now{};
+    timespec now{}, cpu{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    char line[40];
-    const int length = std::snprintf(line, sizeof line, "%c %lld\n", what,
-                                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    char line[64];
+    const int length = std::snprintf(line, sizeof line, "%c %lld %lld\n", what,
+                                     static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                                     static_cast<long long>(cpu.tv_sec) * 1000000000LL + cpu.tv_nsec);
     if (length > 0) (void)!write(log, line, static_cast<size_t>(length));
 }
 
