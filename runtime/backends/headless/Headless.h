@@ -25,8 +25,13 @@ public:
     int PresentCount() const;
     std::vector<std::pair<std::string, std::string>> messages;  // caption, text of each message box
     WindowRequest lastRequest;
+    // The screens the desktop has; none given: the one of ScreenInfo.
+    std::vector<Rect> screens;
+    // What the desktop says of its borders; nothing by default.
+    std::optional<Borders> borders;
 
     ScreenInfo Screen() const override;
+    std::vector<Rect> Screens() const override;
     double DisplayScale() const override;
     bool OpenWindow(const WindowRequest& request) override;
     void CloseWindow() override;
@@ -38,6 +43,7 @@ public:
     bool InputWaiting() override { return !input_.empty(); }
     Point WindowPosition() const override;
     void SetWindowPosition(Point topLeft) override;
+    std::optional<Borders> WindowBorders() const override { return borders; }
     bool IsMinimized() const override;
     bool IsMaximized() const override;
     void SetMinimized(bool minimized) override;
