@@ -75,6 +75,9 @@ public:
         Present(frame);
     }
 
+    // Whether input has arrived that WaitInput would give at once; a Wake
+    // waiting counts as none, so a wait after this returns at once.
+    virtual bool InputWaiting() { return false; }
     // Waits for the next input; gives up at `deadline` when one is given.
     virtual std::optional<InputEvent> WaitInput(
         std::optional<std::chrono::steady_clock::time_point> deadline) = 0;

@@ -44,10 +44,11 @@ public:
     int globalResponse = 0;
 
 private:
+    // First, so it outlives the services that write to it (the sound's worker).
+    std::unique_ptr<DebugOutput> debug_;
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<SoundService> sound_;
     std::unique_ptr<Clock> clock_;
-    std::unique_ptr<DebugOutput> debug_;
     Random random_;
     PictureLibrary pictures_;
     ErrorManager errors_;

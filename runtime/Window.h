@@ -60,7 +60,9 @@ public:
     void MergeHeldPresses(ControlId button);
 
     // Copies every bound variable into its controls (an option group's choice
-    // follows its variable), raises no event, and puts the result on screen.
+    // follows its variable) and raises no event. The result reaches the screen
+    // when the window next waits for input, in one present with everything
+    // else the same input changed.
     void Refresh();
     void RegisterAlertKey(int keyCode);
 

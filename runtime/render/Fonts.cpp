@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <csignal>
 #include <fontconfig/fontconfig.h>
+#include <pthread.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -74,13 +76,29 @@ FontCache& FontCache::Shared() {
 
 FontCache::FontCache() : library_(std::make_unique<Library>()) {}
 FontCache::~FontCache() {
+    AwaitConfiguration();
     fonts_.clear();  // faces go before the library
     FcFini();        // and fontconfig gives back its caches
+}
+
+void FontCache::LoadConfigurationInBackground() {
+    if (configurationLoader_.joinable()) return;
+    // The thread starts with every signal blocked, so that none is delivered to it.
+    sigset_t all, previous;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &previous);
+    configurationLoader_ = std::thread([] { FcInit(); });
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
+void FontCache::AwaitConfiguration() {
+    if (configurationLoader_.joinable()) configurationLoader_.join();
 }
 
 std::optional<std::string> FontCache::FindFile(std::string_view family, bool bold) {
     const auto key = std::make_pair(std::string(family), bold);
     if (auto hit = files_.find(key); hit != files_.end()) return hit->second;
+    AwaitConfiguration();
 
     std::optional<std::string> path;
     if (FcPattern* pattern = FcPatternCreate()) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -60,8 +61,16 @@ public:
 
     Font* Get(std::string_view family, bool bold, int pixelSize);
 
+    // Starts reading fontconfig's configuration (some milliseconds) on a
+    // helper thread that takes no signals, so it overlaps other start-up
+    // work; the first Get waits for it.
+    void LoadConfigurationInBackground();
+
 private:
     std::optional<std::string> FindFile(std::string_view family, bool bold);
+    void AwaitConfiguration();
+
+    std::thread configurationLoader_;
 
     struct Library;
     std::unique_ptr<Library> library_;

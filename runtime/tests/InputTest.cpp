@@ -34,6 +34,30 @@ TEST_F(Input, ButtonAcceptsOnReleaseInsideOnly) {
     EXPECT_TRUE(Drain(*f.window).empty());
 }
 
+// Everything one click changes, its pressed look and what its handler does,
+// reaches the screen in one present, once the window waits for input again.
+TEST_F(Input, ClickAndItsHandlersChangesArePresentedOnce) {
+    const int presents = f.headless.platform->PresentCount();
+    Inject(InputEvent::Type::MouseDown, CentreOf(Ctl::Radio1));
+    Inject(InputEvent::Type::MouseUp, CentreOf(Ctl::Radio1));
+    const auto chosen = f.window->NextEvent();
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->control, Id(Ctl::Numbers));
+    f.op = "MINUS";
+    f.window->Refresh();
+    f.window->Hide(Id(Ctl::Go));
+    f.window->Refresh();
+    EXPECT_EQ(f.headless.platform->PresentCount(), presents) << "nothing is shown while the handler runs";
+    EXPECT_TRUE(Drain(*f.window).empty());
+    EXPECT_EQ(f.headless.platform->PresentCount(), presents + 1);
+    EXPECT_EQ(f.headless.platform->LastFrame().pixels, f.window->Frame().pixels);
+
+    // A button held down shows its pressed look by itself.
+    Inject(InputEvent::Type::MouseDown, CentreOf(Ctl::Plus));
+    EXPECT_TRUE(Drain(*f.window).empty());
+    EXPECT_EQ(f.headless.platform->PresentCount(), presents + 2);
+}
+
 TEST_F(Input, RadioPressReleasedOutsideChoosesNothing) {
     Inject(InputEvent::Type::MouseDown, CentreOf(Ctl::Radio1));
     Inject(InputEvent::Type::MouseUp, CentreOf(Ctl::Go));

@@ -110,9 +110,11 @@ TEST_P(Render, IncrementalFrameEqualsAFullRepaint) {
     change(fresh);
     EXPECT_EQ(f.window->Frame().pixels, fresh.Frame().pixels);
 
-    // What was drawn before a refresh reaches the desktop with it.
+    // What was drawn before a refresh reaches the desktop with it, once the
+    // window waits for input again.
     f.number = 1;
     f.window->Refresh();
+    Drain(*f.window);
     EXPECT_EQ(f.headless.platform->LastFrame().pixels, f.window->Frame().pixels);
 }
 

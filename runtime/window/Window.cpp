@@ -75,13 +75,20 @@ std::optional<Event> Window::NextEvent(bool wait) {
             w.HandleHeld();
             continue;
         }
-        w.PresentIfOpen();
-        std::optional<std::chrono::steady_clock::time_point> deadline;
-        if (!wait) deadline = std::chrono::steady_clock::now();
-        // A wait without deadline that brings nothing means the platform has
-        // nothing more to give (a headless desktop) or was woken on purpose.
-        const std::optional<InputEvent> input = w.runtime.platform().WaitInput(deadline);
-        if (!input) return std::nullopt;
+        Platform& platform = w.runtime.platform();
+        const auto now = std::chrono::steady_clock::now();
+        // Input already there is taken before presenting, so that all one
+        // click or key changes (its pressed look included) reach the screen
+        // in one present.
+        std::optional<InputEvent> input;
+        if (platform.InputWaiting()) input = platform.WaitInput(now);
+        if (!input) {
+            w.PresentIfOpen();
+            // A wait without deadline that brings nothing means the platform has
+            // nothing more to give (a headless desktop) or was woken on purpose.
+            input = platform.WaitInput(wait ? std::nullopt : std::optional(now));
+            if (!input) return std::nullopt;
+        }
         w.Handle(*input);
     }
 }
@@ -123,10 +130,7 @@ void Window::MergeHeldPresses(ControlId button) {
     ++impl_->spell;
 }
 
-void Window::Refresh() {
-    impl_->ApplyAllBindings();
-    impl_->PresentIfOpen();
-}
+void Window::Refresh() { impl_->ApplyAllBindings(); }
 
 void Window::RegisterAlertKey(int keyCode) { impl_->alertKeys.insert(keyCode); }
 

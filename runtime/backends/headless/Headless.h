@@ -40,6 +40,7 @@ public:
     // Returns injected input; nullopt at once when there is none (never blocks).
     std::optional<InputEvent> WaitInput(std::optional<std::chrono::steady_clock::time_point> deadline) override;
     void Wake() override {}
+    bool InputWaiting() override { return !input_.empty(); }
     Point WindowPosition() const override;
     void SetWindowPosition(Point topLeft) override;
     std::optional<Borders> WindowBorders() const override { return borders; }

@@ -1,11 +1,14 @@
 #include "runtime/Backend.h"
 #include "runtime/backends/sdl/SdlPlatform.h"
 #include "runtime/backends/sdl/SdlSound.h"
+#include "runtime/render/Fonts.h"
 
 namespace runtime {
 
 std::unique_ptr<Runtime> CreateDesktopRuntime(std::string& error,
                                               const std::filesystem::path& dataFolder) {
+    // Fontconfig reads its configuration while SDL connects to the display.
+    render::FontCache::Shared().LoadConfigurationInBackground();
     // The platform first: it blocks the close signals before the audio
     // thread starts, so that thread inherits the block.
     auto platform = sdl::SdlPlatform::Create(error);

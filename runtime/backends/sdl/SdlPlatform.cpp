@@ -47,6 +47,9 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
     // compositor stays on.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // Every pixel is drawn by our own renderer: the window surface is shown as
+    // it is (shared memory on X11), with no GL driver loaded only to copy it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
     if (!platform->video_.Ready()) {
@@ -110,24 +113,18 @@ bool SdlPlatform::OpenWindow(const WindowRequest& request) {
     const int y = request.position ? request.position->y : SDL_WINDOWPOS_UNDEFINED;
     window_.reset(SDL_CreateWindow(request.caption.c_str(), x, y, frame.width, frame.height, flags));
     if (window_) {
-        renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
-        if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
-    }
-    if (renderer_) {
         FitWindowToFrame(frame);
-        CreateFrameTexture(frame);
+        presenter_ = CreateSurfacePresenter(window_.get());
+        if (!presenter_) presenter_ = CreateRendererPresenter(window_.get());
     }
-    if (!texture_) {
+    if (!presenter_) {
         std::fprintf(stderr, "cannot open the window: %s\n", OneLine(SDL_GetError()).c_str());
         CloseWindow();
         return false;
     }
+    frameSize_ = frame;
     SetIcon(request.icon);
-
-    // White until the first frame arrives, rather than whatever the screen held.
-    SDL_SetRenderDrawColor(renderer_.get(), 255, 255, 255, 255);
-    SDL_RenderClear(renderer_.get());
-    SDL_RenderPresent(renderer_.get());
+    // The first frame follows at once.
     SDL_ShowWindow(window_.get());
     // Keys come from key presses; no input method should start composing.
     SDL_StopTextInput();
@@ -140,11 +137,9 @@ void SdlPlatform::CloseWindow() {
         lastPosition_ = WindowPosition();
         lastFlags_ = SDL_GetWindowFlags(window_.get());
     }
-    texture_.reset();
-    renderer_.reset();
+    presenter_.reset();
     window_.reset();
     frameSize_ = {};
-    framePresented_ = false;
 }
 
 void SdlPlatform::SetIcon(const Image& icon) {
@@ -163,74 +158,42 @@ void SdlPlatform::FitWindowToFrame(Size frame) {
     // of the screen instead of being stretched.
     int pointsX = 0, pointsY = 0, pixelsX = 0, pixelsY = 0;
     SDL_GetWindowSize(window_.get(), &pointsX, &pointsY);
-    if (SDL_GetRendererOutputSize(renderer_.get(), &pixelsX, &pixelsY) != 0) return;
+    SDL_GetWindowSizeInPixels(window_.get(), &pixelsX, &pixelsY);
     if (pixelsX > pointsX && pixelsY > pointsY)
         SDL_SetWindowSize(window_.get(), std::max(1, frame.width * pointsX / pixelsX),
                           std::max(1, frame.height * pointsY / pixelsY));
 }
 
-bool SdlPlatform::CreateFrameTexture(Size frame) {
-    texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                     frame.width, frame.height));
-    framePresented_ = false;
-    if (!texture_) return false;
-    // The frame's alpha byte means nothing on screen.
-    SDL_SetTextureBlendMode(texture_.get(), SDL_BLENDMODE_NONE);
-    SDL_SetTextureScaleMode(texture_.get(), SDL_ScaleModeLinear);
-    frameSize_ = frame;
-    return true;
-}
-
 void SdlPlatform::Present(const Image& frame) {
-    if (!renderer_ || !HoldsWholeImage(frame)) return;
+    if (!presenter_ || !HoldsWholeImage(frame)) return;
     const Size size{frame.width, frame.height};
     if (size != frameSize_) {
         SDL_SetWindowSize(window_.get(), size.width, size.height);
         FitWindowToFrame(size);
-        if (!CreateFrameTexture(size)) return;
+        frameSize_ = size;
     }
-    if (SDL_UpdateTexture(texture_.get(), nullptr, frame.pixels.data(), frame.width * 4) != 0) return;
-    framePresented_ = true;
-    ShowLastFrame();
+    presenter_->Invalidate();
+    const Rect whole{0, 0, size.width, size.height};
+    presenter_->Show(frame, std::span<const Rect>(&whole, 1));
 }
 
 void SdlPlatform::PresentChanged(const Image& frame, std::span<const Rect> changed) {
-    if (!renderer_ || !HoldsWholeImage(frame)) return;
-    if (!framePresented_ || Size{frame.width, frame.height} != frameSize_) {
-        Present(frame);
-        return;
-    }
-    for (const Rect& area : changed) {
-        // Clipped to the frame: a rectangle reaching past it uploads no stray memory.
-        const int left = std::max(area.x, 0), top = std::max(area.y, 0);
-        const int right = std::min(area.x + area.width, frame.width), bottom = std::min(area.y + area.height, frame.height);
-        if (left >= right || top >= bottom) continue;
-        const SDL_Rect part{left, top, right - left, bottom - top};
-        const std::uint32_t* first = &frame.pixels[static_cast<std::size_t>(top) * frame.width + left];
-        if (SDL_UpdateTexture(texture_.get(), &part, first, frame.width * 4) != 0) {
-            Present(frame);
-            return;
-        }
-    }
-    ShowLastFrame();
-}
-
-void SdlPlatform::ShowLastFrame() {
-    if (!framePresented_) return;
-    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
-    SDL_RenderPresent(renderer_.get());
+    if (!presenter_ || !HoldsWholeImage(frame)) return;
+    if (Size{frame.width, frame.height} != frameSize_ || !presenter_->Show(frame, changed)) Present(frame);
 }
 
 std::optional<InputEvent> SdlPlatform::Handle(const SDL_Event& event) {
+    InputEvent exposed;
+    exposed.type = InputEvent::Type::Exposed;
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-        ShowLastFrame();
-        return std::nullopt;
+        // Without the last frame at hand the program draws a new one.
+        if (presenter_ && presenter_->ShowAgain()) return std::nullopt;
+        return exposed;
     }
-    if (event.type == SDL_RENDER_DEVICE_RESET) {
-        // The texture went with the device: ask the program for a new frame.
-        if (renderer_ && frameSize_.width > 0) CreateFrameTexture(frameSize_);
-        InputEvent exposed;
-        exposed.type = InputEvent::Type::Exposed;
+    if (event.type == SDL_RENDER_DEVICE_RESET ||
+        (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)) {
+        // The window's pixels went with the device or the old size.
+        if (presenter_) presenter_->Invalidate();
         return exposed;
     }
     Size window = frameSize_;
@@ -256,6 +219,12 @@ std::optional<InputEvent> SdlPlatform::WaitInput(std::optional<std::chrono::stea
         if (event.type == wakeEvent_) return std::nullopt;
         if (auto input = Handle(event)) return input;
     }
+}
+
+bool SdlPlatform::InputWaiting() {
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, wakeEvent_, wakeEvent_) > 0) return false;
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
 }
 
 void SdlPlatform::Wake() {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "runtime/Platform.h"
+#include "runtime/backends/sdl/FramePresenter.h"
 #include "runtime/backends/sdl/SdlHandles.h"
 #include "runtime/backends/sdl/SignalCloseRequests.h"
 
@@ -35,6 +36,7 @@ public:
 
     std::optional<InputEvent> WaitInput(std::optional<std::chrono::steady_clock::time_point> deadline) override;
     void Wake() override;
+    bool InputWaiting() override;
 
     Point WindowPosition() const override;
     void SetWindowPosition(Point topLeft) override;
@@ -51,9 +53,7 @@ public:
 private:
     SdlPlatform();
     void SetIcon(const Image& icon);
-    bool CreateFrameTexture(Size frame);
     void FitWindowToFrame(Size frame);
-    void ShowLastFrame();
     // nullopt when the event was the platform's own business.
     std::optional<InputEvent> Handle(const SDL_Event& event);
 
@@ -63,10 +63,8 @@ private:
     Uint32 wakeEvent_ = 0;
 
     SdlPtr<SDL_Window> window_;
-    SdlPtr<SDL_Renderer> renderer_;
-    SdlPtr<SDL_Texture> texture_;
+    std::unique_ptr<FramePresenter> presenter_;
     Size frameSize_;
-    bool framePresented_ = false;
     // The placement when the window closed, for the frame to save.
     Point lastPosition_{};
     Uint32 lastFlags_ = 0;

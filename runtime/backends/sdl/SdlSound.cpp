@@ -27,14 +27,33 @@ std::chrono::steady_clock::duration Length(const SoundClip& clip, const SDL_Audi
 
 SdlSound::SdlSound(DebugOutput& debug, std::filesystem::path folder, std::chrono::milliseconds idleClose)
     : debug_(debug), folder_(std::move(folder)), idleClose_(idleClose) {
+    worker_ = std::jthread([this](std::stop_token stop) { Run(stop); });
+}
+
+void SdlSound::Run(std::stop_token stop) {
+    // Unlocked, so a Play meanwhile need not wait: while opening_ is set it
+    // only notes its sound, and nothing reads what the opening writes.
     std::string error;
-    if (!OpenDevice(error)) {
+    const bool opened = OpenDevice(error);
+    std::unique_lock lock(mutex_);
+    hasDevice_ = opened;
+    opening_ = false;
+    if (!hasDevice_) {
         debug_.Write("[Sound] no audio device (" + error + "): sounds are silent\n");
-        return;
+        deviceOpened_.notify_all();
+        return;  // nothing left to do: the thread ends
     }
-    hasDevice_ = true;
     quietFrom_ = std::chrono::steady_clock::now();
-    closer_ = std::jthread([this](std::stop_token stop) { CloseWhenIdle(stop); });
+    if (waiting_) Start(*std::exchange(waiting_, std::nullopt));
+    deviceOpened_.notify_all();
+    CloseWhenIdle(lock, stop);
+    if (device_) CloseDevice();  // here, so nobody else waits for SDL's audio threads
+}
+
+bool SdlSound::AwaitOpening() const {
+    std::unique_lock lock(mutex_);
+    deviceOpened_.wait(lock, [this] { return !opening_; });
+    return static_cast<bool>(device_);
 }
 
 bool SdlSound::OpenDevice(std::string& error) {
@@ -77,8 +96,7 @@ void SdlSound::CloseDevice() {
     audio_.reset();
 }
 
-void SdlSound::CloseWhenIdle(std::stop_token stop) {
-    std::unique_lock lock(mutex_);
+void SdlSound::CloseWhenIdle(std::unique_lock<std::mutex>& lock, std::stop_token stop) {
     while (!stop.stop_requested()) {
         if (!device_) {
             deviceOpened_.wait(lock, stop, [this] { return static_cast<bool>(device_); });
@@ -96,7 +114,7 @@ void SdlSound::CloseWhenIdle(std::stop_token stop) {
 
 std::optional<SDL_AudioSpec> SdlSound::DeviceFormat() const {
     std::lock_guard lock(mutex_);
-    if (!device_) return std::nullopt;
+    if (opening_ || !device_) return std::nullopt;
     return format_;
 }
 
@@ -134,6 +152,10 @@ void SdlSound::DropClipsBeyondBudget(const std::string& keep) {
 
 void SdlSound::Play(std::string_view fileName) {
     std::lock_guard lock(mutex_);
+    if (opening_) {
+        waiting_ = std::string(fileName);  // the latest sound wins, as when playing
+        return;
+    }
     if (!hasDevice_) return;
     if (!device_) {
         std::string error;
@@ -144,6 +166,10 @@ void SdlSound::Play(std::string_view fileName) {
         }
         reportedReopen_ = false;
     }
+    Start(std::string(fileName));
+}
+
+void SdlSound::Start(const std::string& fileName) {
     // The new sound stops the playing one anyway; stopping it first lets the
     // clips change while none of them is being played.
     SDL_LockAudioDevice(device_.Id());

@@ -20,15 +20,18 @@ namespace runtime::sdl {
 
 // Plays WAV files on the default audio device through SDL.
 //
-// The device is opened at once with a small buffer, so a sound starts within
-// a few milliseconds of Play. Files are read by bare name from `folder` (the
+// The device is opened with a small buffer, so a sound starts within a few
+// milliseconds of Play. Opening it (and finding there is none, which SDL
+// takes up to a tenth of a second to give up on) happens on a worker thread,
+// so the window comes up meanwhile; a Play before the device is open is
+// played as soon as it is. Files are read by bare name from `folder` (the
 // working folder when empty), converted to the device's format and kept in
 // memory after their first use. A file that cannot be played gives a short
 // beep instead. Without an audio device every Play is silent.
 //
 // An open device keeps SDL's audio thread waking every buffer, so after
-// `idleClose` of silence the device is closed, and the next Play opens it
-// again: an idle program uses no processor time.
+// `idleClose` of silence the worker closes the device, and the next Play
+// opens it again: an idle program uses no processor time.
 //
 // Play is called from one thread; the audio callback only copies samples.
 class SdlSound final : public SoundService {
@@ -39,7 +42,7 @@ public:
     static constexpr std::size_t ClipBytesKept = 16 * 1024 * 1024;
 
     // `debug` hears about a missing device or an unplayable file, once each,
-    // and only from Play and the constructor.
+    // from Play or the worker, never from two threads at once.
     explicit SdlSound(DebugOutput& debug, std::filesystem::path folder = {},
                       std::chrono::milliseconds idleClose = DefaultIdleClose);
     ~SdlSound() override = default;
@@ -50,11 +53,15 @@ public:
 
     // The format of the open device, or nullopt when none is open.
     std::optional<SDL_AudioSpec> DeviceFormat() const;
+    // Waits until the first opening of the device has ended; whether a device is open.
+    bool AwaitOpening() const;
 
 private:
     bool OpenDevice(std::string& error);
     void CloseDevice();
-    void CloseWhenIdle(std::stop_token stop);
+    void Run(std::stop_token stop);
+    void CloseWhenIdle(std::unique_lock<std::mutex>& lock, std::stop_token stop);
+    void Start(const std::string& fileName);
     const SoundClip& Clip(std::string_view fileName);
     void DropClipsBeyondBudget(const std::string& keep);
     static void FillCallback(void* self, Uint8* out, int length);
@@ -67,7 +74,9 @@ private:
     // Guards everything below against the closing thread, except what the
     // callback reads, which the device lock guards.
     mutable std::mutex mutex_;
-    std::condition_variable_any deviceOpened_;
+    mutable std::condition_variable_any deviceOpened_;
+    bool opening_ = true;           // the worker has not yet tried the device
+    std::optional<std::string> waiting_;  // played before the device was open
     bool hasDevice_ = false;        // a device opened at start: worth reopening
     bool reportedReopen_ = false;   // a failed reopen was told once
     std::chrono::steady_clock::time_point quietFrom_;  // when the last sound ends
@@ -86,12 +95,11 @@ private:
     const SoundClip* playing_ = nullptr;
     std::size_t position_ = 0;
 
-    // In this order, so the closing thread stops first, then the device
-    // closes (stopping the callback), then SDL's audio shuts down, all
-    // before the clips go.
+    // In this order, so the worker stops first (closing the device and SDL's
+    // audio on its way out), all before the clips go.
     std::optional<SdlSubsystem> audio_;
     AudioDevice device_;
-    std::jthread closer_;
+    std::jthread worker_;
 };
 
 }  // namespace runtime::sdl

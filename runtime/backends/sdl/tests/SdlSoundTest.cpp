@@ -23,7 +23,7 @@ class DiskAudio : public testing::Test {
 protected:
     void SetUp() override {
         sound.emplace(debug, voices.empty() ? folder.path() : voices, idleClose);
-        ASSERT_TRUE(sound->DeviceFormat()) << (debug.lines.empty() ? "" : debug.lines.front());
+        ASSERT_TRUE(sound->AwaitOpening()) << (debug.lines.empty() ? "" : debug.lines.front());
         format = *sound->DeviceFormat();
         ASSERT_EQ(format.format, AUDIO_S16SYS);
     }
@@ -222,10 +222,33 @@ TEST(SdlSound, WithoutAudioDeviceEverythingIsSilent) {
     TempFolder folder;
     CollectingDebug debug;
     SdlSound sound(debug, folder.path());
+    sound.Play("3.wav");  // perhaps while the device is still being looked for
+    EXPECT_FALSE(sound.AwaitOpening());
     EXPECT_FALSE(sound.DeviceFormat());
-    sound.Play("3.wav");
     sound.Play("missing.wav");
     EXPECT_EQ(debug.lines.size(), 1u) << "one line tells why it is silent";
+}
+
+// The device opens on a worker thread while the window comes up; a sound
+// asked for meanwhile is not lost, and the last one asked for is the one heard.
+TEST(SdlSound, SoundPlayedWhileTheDeviceOpensIsHeard) {
+    TempFolder folder;
+    const auto output = folder / "device.raw";
+    ScopedEnv driver{"SDL_AUDIODRIVER", "disk"};
+    ScopedEnv file{"SDL_DISKAUDIOFILE", output.string()};
+    CollectingDebug debug;
+    // Whatever format the device gets, a beep is heard for a file that is missing.
+    std::optional<SdlSound> sound(std::in_place, debug, folder.path());
+    sound->Play("first.wav");
+    sound->Play("second.wav");
+    ASSERT_TRUE(sound->AwaitOpening());
+    std::this_thread::sleep_for(400ms);
+    sound.reset();
+    const auto played = test::ReadFile(output);
+    EXPECT_TRUE(std::any_of(played.begin(), played.end(), [](std::uint8_t b) { return b != 0; })) << "the beep";
+    // Both were started when the device was quicker than the two calls.
+    ASSERT_FALSE(debug.lines.empty());
+    EXPECT_NE(debug.lines.back().find("second.wav"), std::string::npos) << debug.lines.back();
 }
 
 }  // namespace
