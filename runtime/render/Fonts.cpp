@@ -133,6 +133,21 @@ Font* FontCache::Get(std::string_view family, bool bold, int pixelSize) {
     return result;
 }
 
+Font* FontCache::Fitting(std::string_view family, bool bold, int pixelSize, std::string_view text, int width) {
+    Font* font = Get(family, bold, pixelSize);
+    if (!font || width <= 0) return nullptr;
+    const int full = font->TextWidth(text);
+    if (full <= width) return font;
+    // Text widths grow about in proportion to the size: start from the
+    // proportional size and step down the little that rounding leaves over.
+    for (int size = std::min(pixelSize - 1, static_cast<int>(static_cast<long long>(pixelSize) * width / full));
+         size >= 1; --size) {
+        font = Get(family, bold, size);
+        if (font && font->TextWidth(text) <= width) return font;
+    }
+    return nullptr;
+}
+
 int PixelSizeFor(int points, double scale) {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 * scale / 72.0)));
 }

@@ -59,6 +59,9 @@ public:
     ~FontCache();
 
     Font* Get(std::string_view family, bool bold, int pixelSize);
+    // The same face at the largest size up to `pixelSize` at which `text` is
+    // at most `width` pixels wide; nullptr when not even the smallest fits.
+    Font* Fitting(std::string_view family, bool bold, int pixelSize, std::string_view text, int width);
 
 private:
     std::optional<std::string> FindFile(std::string_view family, bool bold);

@@ -1,7 +1,9 @@
 // Dialog units, natural sizes and the window's scale.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 
 #include "runtime/window/WindowImpl.h"
 
@@ -143,6 +145,48 @@ void Window::Impl::LayoutMenus() {
     }
 }
 
+// A radio of default size takes the size its option group gives it: the size
+// the group's other radios of its kind are given, or else no more than the
+// pitch of the group's rows and columns, so that it covers no neighbour. A
+// radio without neighbours keeps its natural size.
+void Window::Impl::FitRadiosToTheirGroups() {
+    for (const ControlState& group : controls) {
+        if (group.Kind() != ControlKind::OptionGroup) continue;
+        for (const bool pictures : {true, false}) {
+            std::vector<int> radios;
+            for (int i : group.children) {
+                const ControlState& c = controls[static_cast<std::size_t>(i)];
+                if (c.Kind() == ControlKind::Radio && c.pictureRadio == pictures) radios.push_back(i);
+            }
+            std::map<std::pair<int, int>, int> givenSizes;  // in dialog units, and how many radios have it
+            int pitchX = INT_MAX, pitchY = INT_MAX;
+            for (int i : radios) {
+                const ControlState& a = controls[static_cast<std::size_t>(i)];
+                if (a.def->width != DefaultSize && a.def->height != DefaultSize)
+                    ++givenSizes[{a.def->width, a.def->height}];
+                for (int j : radios) {
+                    const Rect &p = a.rect, &q = controls[static_cast<std::size_t>(j)].rect;
+                    if (q.y < p.y + p.height && p.y < q.y + q.height && q.x > p.x) pitchX = std::min(pitchX, q.x - p.x);
+                    if (q.x < p.x + p.width && p.x < q.x + q.width && q.y > p.y) pitchY = std::min(pitchY, q.y - p.y);
+                }
+            }
+            const auto common = std::max_element(givenSizes.begin(), givenSizes.end(),
+                                                 [](const auto& a, const auto& b) { return a.second < b.second; });
+            for (int i : radios) {
+                ControlState& radio = controls[static_cast<std::size_t>(i)];
+                const ControlDefinition& d = *radio.def;
+                if (common != givenSizes.end()) {
+                    if (d.width == DefaultSize) radio.rect.width = UnitsToPixelsX(common->first.first);
+                    if (d.height == DefaultSize) radio.rect.height = UnitsToPixelsY(common->first.second);
+                } else {
+                    if (d.width == DefaultSize) radio.rect.width = std::min(radio.rect.width, pitchX);
+                    if (d.height == DefaultSize) radio.rect.height = std::min(radio.rect.height, pitchY);
+                }
+            }
+        }
+    }
+}
+
 void Window::Impl::Layout() {
     ResolveFonts();
     if (render::Font* font = MeasureFont(windowFont)) {
@@ -170,6 +214,7 @@ void Window::Impl::Layout() {
         const int h = d.height == DefaultSize ? (isLine ? 0 : natural.height) : UnitsToPixelsY(d.height);
         c.rect = {UnitsToPixelsX(d.x), UnitsToPixelsY(d.y), w, h};
     }
+    FitRadiosToTheirGroups();
     LayoutMenus();
 
     scale = ChooseScale();
