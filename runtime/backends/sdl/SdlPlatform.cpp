@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "runtime/backends/sdl/DisplayDrivers.h"
 #include "runtime/backends/sdl/SdlInput.h"
 
 namespace runtime::sdl {
@@ -47,6 +48,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
     // compositor stays on.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    UseOnlyDisplayDrivers();
 
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
     if (!platform->video_.Ready()) {
