@@ -75,6 +75,9 @@ public:
     // Menu titles lie above the client area (negative y); menu items where
     // their drop-down shows them.
     Rect ControlRect(ControlId control) const;
+    // Gives a control a new size (96-DPI pixels), keeping its top left; false
+    // for no such control or a negative size.
+    bool SetControlSize(ControlId control, Size pixels);
     // The control a click at this point goes to (the last shown radio, button
     // or menu under it), or None.
     ControlId ControlAt(Point clientPixel) const;
