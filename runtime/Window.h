@@ -109,6 +109,8 @@ public:
     // Converts between 96-DPI client pixels and pixels of the frame (which
     // holds the menu bar above the client area and is scaled).
     Point FrameFromClient(Point clientPixel) const;
+    // Where a control is drawn in the frame.
+    Rect FrameRect(ControlId control) const;
     Point ClientFromFrame(Point framePixel) const;
 
 private:

@@ -172,16 +172,34 @@ void Window::Impl::FitRadiosToTheirGroups() {
             }
             const auto common = std::max_element(givenSizes.begin(), givenSizes.end(),
                                                  [](const auto& a, const auto& b) { return a.second < b.second; });
+            if (common == givenSizes.end()) {
+                for (int i : radios) {
+                    ControlState& radio = controls[static_cast<std::size_t>(i)];
+                    if (radio.def->width == DefaultSize) radio.rect.width = std::min(radio.rect.width, pitchX);
+                    if (radio.def->height == DefaultSize) radio.rect.height = std::min(radio.rect.height, pitchY);
+                }
+                continue;
+            }
+            // The radios of the common size get one size in pixels: the
+            // smallest that any of them spans from its left (top) edge to its
+            // right (bottom) edge, so that rounding lets none of them reach
+            // into a neighbour it only touches in dialog units.
+            const auto [unitsX, unitsY] = common->first;
+            const auto ofCommonSize = [&](const ControlDefinition& d) {
+                return (d.width == DefaultSize || d.width == unitsX) && (d.height == DefaultSize || d.height == unitsY);
+            };
+            int width = INT_MAX, height = INT_MAX;
+            for (int i : radios) {
+                const ControlState& radio = controls[static_cast<std::size_t>(i)];
+                if (!ofCommonSize(*radio.def)) continue;
+                width = std::min(width, UnitsToPixelsX(radio.def->x + unitsX) - radio.rect.x);
+                height = std::min(height, UnitsToPixelsY(radio.def->y + unitsY) - radio.rect.y);
+            }
             for (int i : radios) {
                 ControlState& radio = controls[static_cast<std::size_t>(i)];
-                const ControlDefinition& d = *radio.def;
-                if (common != givenSizes.end()) {
-                    if (d.width == DefaultSize) radio.rect.width = UnitsToPixelsX(common->first.first);
-                    if (d.height == DefaultSize) radio.rect.height = UnitsToPixelsY(common->first.second);
-                } else {
-                    if (d.width == DefaultSize) radio.rect.width = std::min(radio.rect.width, pitchX);
-                    if (d.height == DefaultSize) radio.rect.height = std::min(radio.rect.height, pitchY);
-                }
+                if (!ofCommonSize(*radio.def)) continue;
+                radio.rect.width = width;
+                radio.rect.height = height;
             }
         }
     }

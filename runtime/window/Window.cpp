@@ -258,6 +258,11 @@ const Image& Window::Frame() {
 bool Window::SaveScreenshot(const std::string& path) { return WritePng(Frame(), path); }
 
 Point Window::FrameFromClient(Point clientPixel) const { return impl_->FrameFromClient(clientPixel); }
+Rect Window::FrameRect(ControlId control) const {
+    const auto* c = impl_->Find(control);
+    return c ? c->frameRect : Rect{};
+}
+
 Point Window::ClientFromFrame(Point framePixel) const { return impl_->ClientFromFrame(framePixel); }
 
 }  // namespace runtime
