@@ -75,7 +75,9 @@ FontCache& FontCache::Shared() {
 FontCache::FontCache() : library_(std::make_unique<Library>()) {}
 FontCache::~FontCache() {
     fonts_.clear();  // faces go before the library
-    FcFini();        // and fontconfig gives back its caches
+    // No FcFini: other libraries of the process (the title bars of a Wayland
+    // desktop) may still hold fontconfig's caches, and fontconfig aborts
+    // when they are finished under them.
 }
 
 std::optional<std::string> FontCache::FindFile(std::string_view family, bool bold) {
