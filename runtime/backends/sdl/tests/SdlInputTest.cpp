@@ -127,6 +127,20 @@ TEST(SdlInput, KeyPressCarriesCodeAndShift) {
     event.type = SDL_KEYDOWN;
     event.key.keysym.sym = SDLK_F5;
     EXPECT_FALSE(TranslateEvent(event, {100, 100}, {100, 100})) << "a key without a code";
+
+    // Alt travels with its letter (a menu key); the Alt key itself is no Alt+Alt.
+    event.key.keysym.sym = SDLK_f;
+    event.key.keysym.mod = KMOD_LALT;
+    const auto altF = TranslateEvent(event, {100, 100}, {100, 100});
+    ASSERT_TRUE(altF);
+    EXPECT_EQ(altF->keyCode, 'f');
+    EXPECT_TRUE(altF->alt);
+    EXPECT_FALSE(altF->shift || altF->ctrl || altF->super);
+    event.key.keysym.sym = SDLK_LALT;
+    const auto alt = TranslateEvent(event, {100, 100}, {100, 100});
+    ASSERT_TRUE(alt);
+    EXPECT_EQ(alt->keyCode, Key::Alt);
+    EXPECT_FALSE(alt->alt);
 }
 
 TEST(SdlInput, WindowAndQuitEvents) {
