@@ -33,8 +33,9 @@ TEST_P(GridLook, ButtonsFitTheirPitchAndTheChosenFrameIsWhole) {
     ExpectBothGridsWhole("3 and 10 chosen");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, GridLook, ::testing::Values(1.0, 2.0),
-                         [](const auto& info) { return "x" + std::to_string(static_cast<int>(info.param)); });
+INSTANTIATE_TEST_SUITE_P(Scales, GridLook, ::testing::Values(1.0, 2.0), [](const auto& info) {
+    return "x" + std::to_string(static_cast<int>(info.param));
+});
 
 // The space bar alone poses a problem; with a modifier held it is an ordinary key.
 TEST(AlertKey, OnlyTheSpaceBarAlonePosesAProblem) {

@@ -16,22 +16,56 @@ struct TooWide {
     int width, height;  // dialog units
     const char* value;
     int marks;  // separate marks of ink the whole text makes
-    enum { Left, Right, Field } aligned;  // Field: right-aligned in a number field narrower than the box
+    enum {
+        Left,
+        Right,
+        Field
+    } aligned;  // Field: right-aligned in a number field narrower than the box
 };
 
 class FitText : public ::testing::TestWithParam<double> {};
 
 TEST_P(FitText, TooWideTextsShowWholeInsideTheirBox) {
     const TooWide cases[] = {
-        {"the result -10 of the shape trainer", "N-3", {"Arial", 72, true}, 78, 58, "-10", 3, TooWide::Right},
-        {"a number that fits stays as it is", "N-3", {"Arial", 72, true}, 78, 58, "7", 1, TooWide::Right},
-        {"too many positions show as #", "n-1", {"Arial", 20, true}, 30, 20, "-10", 1, TooWide::Field},
-        {"a long text in a narrow display", "s20", {"Arial", 12, false}, 24, 12, "1 2 3 4 5 6 7", 7, TooWide::Left},
+        {"the result -10 of the shape trainer",
+         "N-3",
+         {"Arial", 72, true},
+         78,
+         58,
+         "-10",
+         3,
+         TooWide::Right},
+        {"a number that fits stays as it is",
+         "N-3",
+         {"Arial", 72, true},
+         78,
+         58,
+         "7",
+         1,
+         TooWide::Right},
+        {"too many positions show as #",
+         "n-1",
+         {"Arial", 20, true},
+         30,
+         20,
+         "-10",
+         1,
+         TooWide::Field},
+        {"a long text in a narrow display",
+         "s20",
+         {"Arial", 12, false},
+         24,
+         12,
+         "1 2 3 4 5 6 7",
+         7,
+         TooWide::Left},
     };
     for (const TooWide& c : cases) {
         SCOPED_TRACE(c.what);
-        std::array<ControlDefinition, 1> controls{table::Display(1, "SHOWN", 10, 10, c.width, c.height, c.picture, c.font, true)};
-        const WindowDefinition definition{"Fit", "", 120, 90, {}, true, true, false, false, controls};
+        std::array<ControlDefinition, 1> controls{
+            table::Display(1, "SHOWN", 10, 10, c.width, c.height, c.picture, c.font, true)};
+        const WindowDefinition definition{"Fit", "",   120,   90,    {},
+                                          true,  true, false, false, controls};
         Headless h = CreateHeadlessRuntime({GetParam(), {}, 1});
         Window window(definition, *h.runtime);
         FixedText<20> value;
@@ -64,8 +98,9 @@ TEST_P(FitText, TooWideTextsShowWholeInsideTheirBox) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, FitText, ::testing::Values(1.0, 2.0),
-                         [](const auto& info) { return "x" + std::to_string(static_cast<int>(info.param)); });
+INSTANTIATE_TEST_SUITE_P(Scales, FitText, ::testing::Values(1.0, 2.0), [](const auto& info) {
+    return "x" + std::to_string(static_cast<int>(info.param));
+});
 
 }  // namespace
 }  // namespace runtime::testing

@@ -58,12 +58,14 @@ TEST_P(WindowLook, MinusTenIsShownWhole) {
     EXPECT_FALSE(inkColumns.front());
     EXPECT_FALSE(inkColumns.back());
     int marks = 0;
-    for (std::size_t x = 0; x < inkColumns.size(); ++x) marks += inkColumns[x] && (x == 0 || !inkColumns[x - 1]);
+    for (std::size_t x = 0; x < inkColumns.size(); ++x)
+        marks += inkColumns[x] && (x == 0 || !inkColumns[x - 1]);
     EXPECT_EQ(marks, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Scales, WindowLook, ::testing::Values(1.0, 2.0),
-                         [](const auto& info) { return "x" + std::to_string(static_cast<int>(info.param)); });
+INSTANTIATE_TEST_SUITE_P(Scales, WindowLook, ::testing::Values(1.0, 2.0), [](const auto& info) {
+    return "x" + std::to_string(static_cast<int>(info.param));
+});
 
 // Arrow keys in the 4-column grid go by row and column and stop at the edge.
 TEST(WindowKeys, ArrowsMoveByRowAndColumn) {
@@ -72,9 +74,9 @@ TEST(WindowKeys, ArrowsMoveByRowAndColumn) {
         int key;
         int number;  // chosen afterwards
     } const steps[] = {
-        {Key::Down, 4},  {Key::Down, 8},  {Key::Down, 8},  {Key::Right, 9},  {Key::Right, 10},
-        {Key::Right, 10}, {Key::Up, 6},   {Key::Right, 7}, {Key::Down, 7},   {Key::Up, 3},
-        {Key::Up, 3},    {Key::Left, 2},  {Key::Left, 1},  {Key::Left, 0},   {Key::Left, 0},
+        {Key::Down, 4},   {Key::Down, 8}, {Key::Down, 8},  {Key::Right, 9}, {Key::Right, 10},
+        {Key::Right, 10}, {Key::Up, 6},   {Key::Right, 7}, {Key::Down, 7},  {Key::Up, 3},
+        {Key::Up, 3},     {Key::Left, 2}, {Key::Left, 1},  {Key::Left, 0},  {Key::Left, 0},
     };
     for (const Step& s : steps) {
         runtime::PressKey(trainer.main.window, s.key);
@@ -87,7 +89,8 @@ TEST(WindowKeys, ArrowsMoveByRowAndColumn) {
 // Alt+F opens File; its underlined x ends the program, which saves its place.
 TEST(WindowKeys, AltFThenXEndsTheProgramWithItsSettingsSaved) {
     testing::SceneFolder scenes;
-    const std::filesystem::path config = std::filesystem::temp_directory_path() / "shapor-keys-test";
+    const std::filesystem::path config =
+        std::filesystem::temp_directory_path() / "shapor-keys-test";
     std::filesystem::remove_all(config);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     runtime::Headless headless = runtime::CreateHeadlessRuntime();
@@ -99,22 +102,24 @@ TEST(WindowKeys, AltFThenXEndsTheProgramWithItsSettingsSaved) {
     };
     bool menuOpened = false, ended = false;
     std::size_t leftOver = 0;
-    frame::RunProgram({"shapor", "shapor.INI"}, *headless.runtime, dragging, [&](frame::Program& program) {
-        MainProcedure main(program);
-        main.thisWindow.Start();
-        main.thisWindow.Pump();
-        key(Key::Alt, false);
-        key('f', true);
-        main.thisWindow.Pump();
-        const runtime::Rect exit = main.window.ControlRect(ctl::EXIT);
-        menuOpened = main.window.ControlAt({exit.x + exit.width / 2, exit.y + exit.height / 2}) == ctl::EXIT;
-        key('x', false);
-        key(Key::F10, false);  // left over: the window has closed before it
-        main.thisWindow.Pump();
-        ended = main.thisWindow.Done();
-        leftOver = headless.platform->PendingInput();
-        main.thisWindow.Finish();
-    });
+    frame::RunProgram(
+        {"shapor", "shapor.INI"}, *headless.runtime, dragging, [&](frame::Program& program) {
+            MainProcedure main(program);
+            main.thisWindow.Start();
+            main.thisWindow.Pump();
+            key(Key::Alt, false);
+            key('f', true);
+            main.thisWindow.Pump();
+            const runtime::Rect exit = main.window.ControlRect(ctl::EXIT);
+            menuOpened = main.window.ControlAt(
+                             {exit.x + exit.width / 2, exit.y + exit.height / 2}) == ctl::EXIT;
+            key('x', false);
+            key(Key::F10, false);  // left over: the window has closed before it
+            main.thisWindow.Pump();
+            ended = main.thisWindow.Done();
+            leftOver = headless.platform->PendingInput();
+            main.thisWindow.Finish();
+        });
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_TRUE(menuOpened);
     EXPECT_TRUE(ended);

@@ -9,7 +9,8 @@ namespace runtime {
 namespace {
 
 bool Meet(const Rect& a, const Rect& b) {
-    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
 }
 
 std::string Describe(const Rect& r) {
@@ -26,7 +27,8 @@ struct Button {
 
 // Whether a pixel's colour is the same all along the ring `inset` pixels inside `r`.
 bool RingIsOneColour(const Image& frame, const Rect& r, int inset) {
-    const int x0 = r.x + inset, y0 = r.y + inset, x1 = r.x + r.width - 1 - inset, y1 = r.y + r.height - 1 - inset;
+    const int x0 = r.x + inset, y0 = r.y + inset, x1 = r.x + r.width - 1 - inset,
+              y1 = r.y + r.height - 1 - inset;
     const std::uint32_t colour = frame.At(x0, y0);
     for (int x = x0; x <= x1; ++x)
         if (frame.At(x, y0) != colour || frame.At(x, y1) != colour) return false;
@@ -43,38 +45,49 @@ std::vector<std::string> RadioGridFaults(Window& window, ControlId group) {
     std::vector<Button> buttons;
     std::map<std::pair<int, int>, int> given;
     for (const ControlDefinition& d : window.Definition().controls)
-        if (d.kind == ControlKind::Radio && d.parent == ToInt(group) && d.width != DefaultSize && d.height != DefaultSize)
+        if (d.kind == ControlKind::Radio && d.parent == ToInt(group) && d.width != DefaultSize &&
+            d.height != DefaultSize)
             ++given[{d.width, d.height}];
-    const auto common = std::max_element(given.begin(), given.end(),
-                                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto common =
+        std::max_element(given.begin(), given.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
     for (const ControlDefinition& d : window.Definition().controls) {
         if (d.kind != ControlKind::Radio || d.parent != ToInt(group)) continue;
-        const int w = d.width != DefaultSize ? d.width : common != given.end() ? common->first.first : 0;
-        const int h = d.height != DefaultSize ? d.height : common != given.end() ? common->first.second : 0;
-        buttons.push_back({&d, window.FrameRect(static_cast<ControlId>(d.number)), {d.x, d.y, w, h}});
+        const int w = d.width != DefaultSize  ? d.width
+                      : common != given.end() ? common->first.first
+                                              : 0;
+        const int h = d.height != DefaultSize ? d.height
+                      : common != given.end() ? common->first.second
+                                              : 0;
+        buttons.push_back(
+            {&d, window.FrameRect(static_cast<ControlId>(d.number)), {d.x, d.y, w, h}});
     }
     if (buttons.empty()) return {"the group has no radios"};
 
     for (const Button& b : buttons) {
         const Rect& r = b.drawn;
-        if (r.x < 0 || r.y < 0 || r.x + r.width > frame.width || r.y + r.height > frame.height || r.width < 4 ||
-            r.height < 4)
+        if (r.x < 0 || r.y < 0 || r.x + r.width > frame.width || r.y + r.height > frame.height ||
+            r.width < 4 || r.height < 4)
             return {std::string(b.def->label) + " lies outside the frame: " + Describe(r)};
         if (r.width != buttons.front().drawn.width || r.height != buttons.front().drawn.height)
             faults.push_back(std::string(b.def->label) + " is " + Describe(r) + ", " +
-                             std::string(buttons.front().def->label) + " is " + Describe(buttons.front().drawn));
+                             std::string(buttons.front().def->label) + " is " +
+                             Describe(buttons.front().drawn));
     }
     for (std::size_t i = 0; i < buttons.size(); ++i)
         for (std::size_t j = i + 1; j < buttons.size(); ++j)
-            if (Meet(buttons[i].drawn, buttons[j].drawn) && !Meet(buttons[i].placed, buttons[j].placed))
-                faults.push_back(std::string(buttons[i].def->label) + " and " + std::string(buttons[j].def->label) +
-                                 " overlap: " + Describe(buttons[i].drawn) + ", " + Describe(buttons[j].drawn));
+            if (Meet(buttons[i].drawn, buttons[j].drawn) &&
+                !Meet(buttons[i].placed, buttons[j].placed))
+                faults.push_back(std::string(buttons[i].def->label) + " and " +
+                                 std::string(buttons[j].def->label) + " overlap: " +
+                                 Describe(buttons[i].drawn) + ", " + Describe(buttons[j].drawn));
 
     // The edges as drawn: a corner a neighbour covers by the definition's own
     // overlap is not asked for.
     const auto coveredByAnother = [&](const Button& b, Point p) {
-        return std::any_of(buttons.begin(), buttons.end(),
-                           [&](const Button& other) { return &other != &b && other.drawn.Contains(p); });
+        return std::any_of(buttons.begin(), buttons.end(), [&](const Button& other) {
+            return &other != &b && other.drawn.Contains(p);
+        });
     };
     const ControlId chosen = window.Choice(group);
     std::map<std::uint32_t, int> lights, darks;
@@ -82,7 +95,8 @@ std::vector<std::string> RadioGridFaults(Window& window, ControlId group) {
         const Rect& r = b.drawn;
         if (static_cast<ControlId>(b.def->number) == chosen) {
             if (!RingIsOneColour(frame, r, 0) || !RingIsOneColour(frame, r, 1))
-                faults.push_back(std::string(b.def->label) + " is chosen, but its frame is not whole");
+                faults.push_back(std::string(b.def->label) +
+                                 " is chosen, but its frame is not whole");
             continue;
         }
         const Point topLeft{r.x, r.y}, bottomRight{r.x + r.width - 1, r.y + r.height - 1};
@@ -90,8 +104,8 @@ std::vector<std::string> RadioGridFaults(Window& window, ControlId group) {
         if (!coveredByAnother(b, bottomRight)) ++darks[frame.At(bottomRight.x, bottomRight.y)];
     }
     if (lights.size() > 1 || darks.size() > 1)
-        faults.push_back("the raised buttons' corners differ: " + std::to_string(lights.size()) + " top-left and " +
-                         std::to_string(darks.size()) + " bottom-right colours");
+        faults.push_back("the raised buttons' corners differ: " + std::to_string(lights.size()) +
+                         " top-left and " + std::to_string(darks.size()) + " bottom-right colours");
     if (!lights.empty() && !darks.empty() && lights.begin()->first == darks.begin()->first)
         faults.push_back("the raised buttons show no edge");
     return faults;

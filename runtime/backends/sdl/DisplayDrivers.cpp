@@ -1,8 +1,8 @@
 #include "runtime/backends/sdl/DisplayDrivers.h"
 
-#include <cstdlib>
-
 #include <SDL.h>
+
+#include <cstdlib>
 
 namespace runtime::sdl {
 
@@ -15,7 +15,8 @@ std::string DisplayDrivers(const char* asked, const char* waylandDisplay) {
 }
 
 void UseOnlyDisplayDrivers() {
-    const std::string drivers = DisplayDrivers(std::getenv("SDL_VIDEODRIVER"), std::getenv("WAYLAND_DISPLAY"));
+    const std::string drivers =
+        DisplayDrivers(std::getenv("SDL_VIDEODRIVER"), std::getenv("WAYLAND_DISPLAY"));
     // Over the environment: SDL takes an empty SDL_VIDEODRIVER as "try every driver".
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
 }

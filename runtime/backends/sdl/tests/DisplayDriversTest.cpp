@@ -30,7 +30,8 @@ TEST(DisplayDrivers, OnlyRealDisplaysUnlessADriverIsAskedFor) {
 // No X11 display, no Wayland compositor and no driver asked for: SDL would
 // fall back to an invisible off-screen window; the platform refuses in one line.
 TEST(DisplayDrivers, NoDisplayAtAllIsOneLineOfError) {
-    test::ScopedEnv driver{"SDL_VIDEODRIVER", ""}, x11{"DISPLAY", ""}, wayland{"WAYLAND_DISPLAY", ""};
+    test::ScopedEnv driver{"SDL_VIDEODRIVER", ""}, x11{"DISPLAY", ""},
+        wayland{"WAYLAND_DISPLAY", ""};
     test::ScopedEnv runtimeDir{"XDG_RUNTIME_DIR", "/nonexistent"};
     std::string error;
     EXPECT_FALSE(SdlPlatform::Create(error));
