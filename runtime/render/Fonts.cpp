@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <dlfcn.h>
 #include <filesystem>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -75,9 +76,14 @@ FontCache& FontCache::Shared() {
 FontCache::FontCache() : library_(std::make_unique<Library>()) {}
 FontCache::~FontCache() {
     fonts_.clear();  // faces go before the library
-    // No FcFini: other libraries of the process (the title bars of a Wayland
-    // desktop) may still hold fontconfig's caches, and fontconfig aborts
-    // when they are finished under them.
+    // Fontconfig gives back its caches, unless cairo still holds some of them
+    // (the title bars a Wayland desktop draws into the window): fontconfig
+    // aborts when they are finished under it.
+    if (void* cairo = dlopen("libcairo.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
+        dlclose(cairo);
+        return;
+    }
+    FcFini();
 }
 
 std::optional<std::string> FontCache::FindFile(std::string_view family, bool bold) {
