@@ -29,9 +29,11 @@ public:
     // Size of the image control in pixels; {0, 0} when there is no such control.
     virtual std::int32_t ControlWidth(std::uint32_t control) = 0;
     virtual std::int32_t ControlHeight(std::uint32_t control) = 0;
-    // Gives the control a new size in pixels; a host that cannot resize its
-    // controls keeps them as they are.
-    virtual void SetControlSize(std::uint32_t /*control*/, std::int32_t /*width*/, std::int32_t /*height*/) {}
+    // Gives the control a new size in pixels; false when the host cannot (no
+    // such control, or a host that cannot resize its controls).
+    virtual bool SetControlSize(std::uint32_t /*control*/, std::int32_t /*width*/, std::int32_t /*height*/) {
+        return false;
+    }
     // The control shows a copy of this bitmap file image.
     virtual void SetControlPicture(std::uint32_t control, std::span<const std::uint8_t> bitmapFile) = 0;
     // The bitmap file image the control shows; empty when none.

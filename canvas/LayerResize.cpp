@@ -87,6 +87,9 @@ void Draw::Resize(std::int32_t WIDTH, std::int32_t HEIGHT, std::int32_t COPYDATA
     }
 }
 
-void Draw::ResizeControl() { host_.SetControlSize(Control, BaseLayer.Width, BaseLayer.Height); }
+void Draw::ResizeControl() {
+    if (!host_.SetControlSize(Control, BaseLayer.Width, BaseLayer.Height))
+        ErrorTrap("The image control could not be resized", "ResizeControl");
+}
 
 }  // namespace canvas

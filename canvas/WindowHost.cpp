@@ -14,6 +14,10 @@ std::int32_t WindowHost::ControlWidth(std::uint32_t control) { return window_.Co
 
 std::int32_t WindowHost::ControlHeight(std::uint32_t control) { return window_.ControlRect(Id(control)).height; }
 
+bool WindowHost::SetControlSize(std::uint32_t control, std::int32_t width, std::int32_t height) {
+    return window_.SetControlSize(Id(control), {width, height});
+}
+
 void WindowHost::SetControlPicture(std::uint32_t control, std::span<const std::uint8_t> bitmapFile) {
     window_.SetPictureFromMemory(Id(control), bitmapFile);
 }

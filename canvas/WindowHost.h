@@ -14,6 +14,7 @@ public:
 
     std::int32_t ControlWidth(std::uint32_t control) override;
     std::int32_t ControlHeight(std::uint32_t control) override;
+    bool SetControlSize(std::uint32_t control, std::int32_t width, std::int32_t height) override;
     void SetControlPicture(std::uint32_t control, std::span<const std::uint8_t> bitmapFile) override;
     std::vector<std::uint8_t> ControlPicture(std::uint32_t control) override;
     void ShowMessage(std::string_view text) override;

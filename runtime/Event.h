@@ -24,6 +24,8 @@ constexpr int Up = 0x126;
 constexpr int Right = 0x127;
 constexpr int Down = 0x128;
 constexpr int ShiftTab = 0x209;
+constexpr int Alt = 0x112;  // the Alt key alone
+constexpr int F10 = 0x179;
 }  // namespace Key
 
 struct Event {

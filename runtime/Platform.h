@@ -19,7 +19,10 @@ struct InputEvent {
     Type type = Type::Exposed;
     Point position;     // mouse events
     int keyCode = 0;    // KeyDown: the codes of runtime/Event.h
-    bool shift = false;
+    bool shift = false;  // KeyDown: the modifier keys held with it
+    bool ctrl = false;
+    bool alt = false;
+    bool super = false;
 };
 
 struct ScreenInfo {

@@ -90,6 +90,9 @@ public:
     // Menu titles lie above the client area (negative y); menu items where
     // their drop-down shows them.
     Rect ControlRect(ControlId control) const;
+    // Gives a control a new size (96-DPI pixels), keeping its top left; false
+    // for no such control or a negative size.
+    bool SetControlSize(ControlId control, Size pixels);
     // The control a click at this point goes to (the last shown radio, button
     // or menu under it), or None.
     ControlId ControlAt(Point clientPixel) const;
@@ -128,6 +131,8 @@ public:
     // Converts between 96-DPI client pixels and pixels of the frame (which
     // holds the menu bar above the client area and is scaled).
     Point FrameFromClient(Point clientPixel) const;
+    // Where a control is drawn in the frame.
+    Rect FrameRect(ControlId control) const;
     Point ClientFromFrame(Point framePixel) const;
 
 private:

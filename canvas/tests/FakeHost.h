@@ -34,7 +34,12 @@ public:
 
     std::int32_t ControlWidth(std::uint32_t) override { return width; }
     std::int32_t ControlHeight(std::uint32_t) override { return height; }
-    void SetControlSize(std::uint32_t, std::int32_t w, std::int32_t h) override { SetSize(w, h); }
+    bool SetControlSize(std::uint32_t, std::int32_t w, std::int32_t h) override {
+        if (!resizable) return false;
+        SetSize(w, h);
+        return true;
+    }
+    bool resizable = true;
     void SetControlPicture(std::uint32_t control, std::span<const std::uint8_t> bitmapFile) override {
         lastControl = control;
         pictures.emplace_back(bitmapFile.begin(), bitmapFile.end());

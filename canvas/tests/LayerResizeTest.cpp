@@ -130,5 +130,14 @@ TEST_F(ResizeTest, ResizeControlGivesTheControlTheCanvasSize) {
     EXPECT_EQ(host.height, 22);
 }
 
+TEST_F(ResizeTest, ResizeControlThatCannotBeDoneIsReported) {
+    canvas.SuppressErrors = 0;
+    host.resizable = false;
+    canvas.Resize(33, 22, 0);
+    canvas.ResizeControl();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], "An error occured in ResizeControl, error: The image control could not be resized");
+}
+
 }  // namespace
 }  // namespace canvas

@@ -68,6 +68,17 @@ TEST_F(WindowHostTest, DisplayShowsThePictureOnTheControlAndGetDisplayReadsItBac
     EXPECT_EQ(canvas.GetImagePixel(canvas.Width, canvas.Height), 0x00FF00);
 }
 
+TEST_F(WindowHostTest, ResizeControlGivesTheImageControlTheCanvasSize) {
+    const auto id = static_cast<runtime::ControlId>(kDraw);
+    const runtime::Rect before = window.ControlRect(id);
+    canvas.Resize(40, 30, 0);
+    canvas.ResizeControl();
+    EXPECT_EQ(window.ControlRect(id), (runtime::Rect{before.x, before.y, 40, 30}));
+    canvas.Display();  // the picture now fills the smaller control
+    EXPECT_EQ(window.PictureBytes(id).size(), static_cast<std::size_t>(canvas.BufferSize));
+    EXPECT_TRUE(headless.platform->messages.empty());
+}
+
 TEST_F(WindowHostTest, ReportsGoToTheMessageBoxOrTheDebugger) {
     canvas.SuppressErrors = 0;
     canvas.WithLayer("0");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <dlfcn.h>
 #include <filesystem>
 #include <csignal>
 #include <fontconfig/fontconfig.h>
@@ -78,7 +79,14 @@ FontCache::FontCache() : library_(std::make_unique<Library>()) {}
 FontCache::~FontCache() {
     AwaitConfiguration();
     fonts_.clear();  // faces go before the library
-    FcFini();        // and fontconfig gives back its caches
+    // Fontconfig gives back its caches, unless cairo still holds some of them
+    // (the title bars a Wayland desktop draws into the window): fontconfig
+    // aborts when they are finished under it.
+    if (void* cairo = dlopen("libcairo.so.2", RTLD_LAZY | RTLD_NOLOAD)) {
+        dlclose(cairo);
+        return;
+    }
+    FcFini();
 }
 
 void FontCache::LoadConfigurationInBackground() {
@@ -149,6 +157,21 @@ Font* FontCache::Get(std::string_view family, bool bold, int pixelSize) {
     Font* result = font.get();
     fonts_.emplace(key, std::move(font));  // a miss is remembered as nullptr
     return result;
+}
+
+Font* FontCache::Fitting(std::string_view family, bool bold, int pixelSize, std::string_view text, int width) {
+    Font* font = Get(family, bold, pixelSize);
+    if (!font || width <= 0) return nullptr;
+    const int full = font->TextWidth(text);
+    if (full <= width) return font;
+    // Text widths grow about in proportion to the size: start from the
+    // proportional size and step down the little that rounding leaves over.
+    for (int size = std::min(pixelSize - 1, static_cast<int>(static_cast<long long>(pixelSize) * width / full));
+         size >= 1; --size) {
+        font = Get(family, bold, size);
+        if (font && font->TextWidth(text) <= width) return font;
+    }
+    return nullptr;
 }
 
 int PixelSizeFor(int points, double scale) {

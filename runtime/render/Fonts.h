@@ -60,6 +60,9 @@ public:
     ~FontCache();
 
     Font* Get(std::string_view family, bool bold, int pixelSize);
+    // The same face at the largest size up to `pixelSize` at which `text` is
+    // at most `width` pixels wide; nullptr when not even the smallest fits.
+    Font* Fitting(std::string_view family, bool bold, int pixelSize, std::string_view text, int width);
 
     // Starts reading fontconfig's configuration (some milliseconds) on a
     // helper thread that takes no signals, so it overlaps other start-up

@@ -189,6 +189,50 @@ TEST_F(Input, OpenMenuIsWorkedByKeys) {
     EXPECT_TRUE(Drain(*f.window).empty());
 }
 
+// The keyboard works the menus as desktop menus do.
+TEST_F(Input, MenusOpenAndCloseByKeys) {
+    const Held alt{false, false, true, false};
+    struct Step {
+        const char* what;
+        int key;
+        Held held;
+        bool openAfter;
+        bool closes;  // the window is asked to close
+    } const steps[] = {
+        {"alt+f opens File", 'f', alt, true, false},
+        {"escape closes it", Key::Escape, {}, false, false},
+        {"F10 opens the first menu", Key::F10, {}, true, false},
+        {"alt closes it", Key::Alt, {}, false, false},
+        {"alt with a letter of no menu does nothing", 'q', alt, false, false},
+        {"f alone is no menu key", 'f', {}, false, false},
+        {"shift+alt+F opens File too", 'F', {true, false, true, false}, true, false},
+        {"a letter of no item leaves it open", 'q', {}, true, false},
+        {"the underlined x takes Exit", 'x', {}, false, true},
+        {"F10 again", Key::F10, {}, true, false},
+        {"enter takes the first item", Key::Enter, {}, false, true},
+    };
+    for (const Step& s : steps) {
+        PressKey(*f.window, s.key, s.held);
+        const auto events = Drain(*f.window);
+        EXPECT_EQ(f.window->ControlAt(CentreOf(Ctl::Exit)) == Id(Ctl::Exit), s.openAfter) << s.what;
+        EXPECT_EQ(events == std::vector<Event>{CloseEvent}, s.closes) << s.what;
+    }
+}
+
+TEST_F(Input, AlertKeyIsTheKeyAlone) {
+    f.window->RegisterAlertKey(Key::Space);
+    f.window->SetFocus(Id(Ctl::Go));
+    const Event alert{EventKind::AlertKey, ControlId::None, Key::Space};
+    PressKey(*f.window, Key::Space);
+    EXPECT_EQ(Drain(*f.window), std::vector<Event>{alert});
+    PressKey(*f.window, Key::Space, true);  // shift: an ordinary space, which presses the button
+    EXPECT_EQ(Drain(*f.window), std::vector<Event>{GoAccepted});
+    for (const Held held : {Held{false, true, false, false}, Held{false, false, true, false}, Held{false, false, false, true}}) {
+        PressKey(*f.window, Key::Space, held);
+        EXPECT_TRUE(Drain(*f.window).empty());
+    }
+}
+
 TEST_F(Input, PostedEventsComeFirstAndAClosedWindowGivesNoMore) {
     f.window->Post({EventKind::Accepted, Id(Ctl::Go), 0});
     auto e = f.window->NextEvent(false);

@@ -1,5 +1,8 @@
 // Desktop input turned into window events: mouse, keyboard and focus.
 #include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cstdlib>
 
 #include "runtime/window/WindowImpl.h"
 
@@ -16,7 +19,7 @@ void Window::Impl::Handle(const InputEvent& input) {
     case InputEvent::Type::MouseDown: MouseDown(ClientFromFrame(input.position)); break;
     case InputEvent::Type::MouseMove: MouseMove(ClientFromFrame(input.position)); break;
     case InputEvent::Type::MouseUp: MouseUp(ClientFromFrame(input.position)); break;
-    case InputEvent::Type::KeyDown: Key(input.keyCode, input.shift); break;
+    case InputEvent::Type::KeyDown: Key(input); break;
     case InputEvent::Type::CloseRequested: Post({EventKind::CloseWindow, ControlId::None, 0}); break;
     case InputEvent::Type::Exposed:
     case InputEvent::Type::Restored: MarkAll(); break;
@@ -101,7 +104,8 @@ void Window::Impl::HoverMenuItem(int item) {
     if (menuHover >= 0) MarkRect(PaintBounds(menuHover));
 }
 
-// Up and Down walk the items of the open drop-down, Enter takes one, Escape closes it.
+// Up and Down walk the items of the open drop-down, Enter or an item's
+// underlined letter takes one, Escape closes it.
 void Window::Impl::MenuKey(int keyCode) {
     if (keyCode == Key::Escape) {
         CloseMenu();
@@ -111,6 +115,11 @@ void Window::Impl::MenuKey(int keyCode) {
     for (int i : controls[static_cast<std::size_t>(openMenu)].children)
         if (controls[static_cast<std::size_t>(i)].Kind() == ControlKind::MenuItem && IsShown(i)) items.push_back(i);
     if (items.empty()) return;
+    if (const int item = ItemWithMnemonic(keyCode); item >= 0) {
+        CloseMenu();
+        Activate(item);
+        return;
+    }
     if (keyCode == Key::Enter || keyCode == Key::Space) {
         const int chosen = menuHover;
         if (chosen < 0) return;
@@ -198,29 +207,95 @@ void Window::Impl::SetFocus(int index) {
     if (focus >= 0) MarkDirty(focus);
 }
 
-void Window::Impl::Key(int keyCode, bool shift) {
-    if (keyCode == Key::Tab && shift) keyCode = Key::ShiftTab;
-    // A registered alert key belongs to the window, before any control sees it.
-    if (alertKeys.contains(keyCode)) {
+void Window::Impl::Key(const InputEvent& input) {
+    int keyCode = input.keyCode;
+    if (keyCode == Key::Tab && input.shift) keyCode = Key::ShiftTab;
+    const bool alone = !input.shift && !input.ctrl && !input.alt && !input.super;
+    // A registered alert key belongs to the window, before any control sees
+    // it; held with a modifier it is an ordinary key.
+    if (alone && alertKeys.contains(keyCode)) {
         Post({EventKind::AlertKey, ControlId::None, keyCode});
         return;
     }
-    if (openMenu >= 0) {
+    if (keyCode == Key::Alt) {
+        CloseMenu();
+        return;
+    }
+    if (keyCode == Key::F10 && alone) {
+        if (openMenu >= 0) CloseMenu();
+        else if (const int first = MenuWithMnemonic(-1); first >= 0) OpenMenuByKey(first);
+        return;
+    }
+    if (input.ctrl || input.super) return;  // the desktop's shortcuts, not the window's
+    if (openMenu >= 0 && !input.alt) {
         MenuKey(keyCode);
+        return;
+    }
+    if (input.alt) {
+        // Alt with an underlined letter: an item of the open menu, else a menu of the bar.
+        if (openMenu >= 0) {
+            if (const int item = ItemWithMnemonic(keyCode); item >= 0) {
+                CloseMenu();
+                Activate(item);
+                return;
+            }
+        }
+        if (const int menu = MenuWithMnemonic(keyCode); menu >= 0) {
+            CloseMenu();
+            OpenMenuByKey(menu);
+        }
         return;
     }
     switch (keyCode) {
     case Key::Tab: MoveFocus(true); break;
     case Key::ShiftTab: MoveFocus(false); break;
-    case Key::Right:
-    case Key::Down: MoveChoice(true); break;
     case Key::Left:
-    case Key::Up: MoveChoice(false); break;
+    case Key::Up:
+    case Key::Right:
+    case Key::Down: MoveChoice(keyCode); break;
     case Key::Enter:
     case Key::Space:
         if (focus >= 0 && IsShown(focus)) Activate(focus);
         break;
     default: break;
+    }
+}
+
+namespace {
+bool SameLetter(int keyCode, std::string_view text) {
+    const auto [label, underline] = window::MenuLabel(text);
+    if (underline < 0 || keyCode <= 0 || keyCode > 255) return false;
+    return std::tolower(static_cast<unsigned char>(label[static_cast<std::size_t>(underline)])) == std::tolower(keyCode);
+}
+}  // namespace
+
+// The shown menu of the bar whose underlined letter is this key; with -1, the first menu.
+int Window::Impl::MenuWithMnemonic(int keyCode) const {
+    for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
+        const ControlState& c = controls[static_cast<std::size_t>(i)];
+        if (c.Kind() == ControlKind::Menu && IsShown(i) && (keyCode < 0 || SameLetter(keyCode, c.def->text))) return i;
+    }
+    return -1;
+}
+
+// The shown item of the open menu whose underlined letter is this key.
+int Window::Impl::ItemWithMnemonic(int keyCode) const {
+    if (openMenu < 0) return -1;
+    for (int i : controls[static_cast<std::size_t>(openMenu)].children) {
+        const ControlState& c = controls[static_cast<std::size_t>(i)];
+        if (c.Kind() == ControlKind::MenuItem && IsShown(i) && SameLetter(keyCode, c.def->text)) return i;
+    }
+    return -1;
+}
+
+// Opened from the keyboard, a menu highlights its first item, so Enter takes it.
+void Window::Impl::OpenMenuByKey(int menu) {
+    OpenMenu(menu);
+    for (int i : controls[static_cast<std::size_t>(menu)].children) {
+        if (controls[static_cast<std::size_t>(i)].Kind() == ControlKind::MenuItem && IsShown(i)) {
+            HoverMenuItem(i);
+            break;
+        }
     }
 }
 
@@ -272,7 +347,20 @@ void Window::Impl::MoveFocus(bool forward) {
     SetFocus(target);
 }
 
-void Window::Impl::MoveChoice(bool forward) {
+namespace {
+// Radios stand in one row (or column) when the middle of each lies within the other's height (width).
+bool SameRow(const Rect& a, const Rect& b) {
+    return std::abs((2 * a.y + a.height) - (2 * b.y + b.height)) < std::min(a.height, b.height);
+}
+bool SameColumn(const Rect& a, const Rect& b) {
+    return std::abs((2 * a.x + a.width) - (2 * b.x + b.width)) < std::min(a.width, b.width);
+}
+}  // namespace
+
+// Arrow keys choose another radio of the focused one's group: in a grid the
+// neighbour in the arrow's direction (none past the edge), in a single row or
+// column the next or previous one, round the end.
+void Window::Impl::MoveChoice(int keyCode) {
     if (focus < 0) return;
     const ControlState& f = controls[static_cast<std::size_t>(focus)];
     if (f.Kind() != ControlKind::Radio || f.parent < 0) return;
@@ -281,8 +369,35 @@ void Window::Impl::MoveChoice(bool forward) {
         if (controls[static_cast<std::size_t>(r)].Kind() == ControlKind::Radio && IsShown(r)) radios.push_back(r);
     const auto at = std::find(radios.begin(), radios.end(), focus);
     if (at == radios.end()) return;
-    const int n = static_cast<int>(radios.size());
-    const int next = radios[static_cast<std::size_t>((static_cast<int>(at - radios.begin()) + (forward ? 1 : n - 1)) % n)];
+    const auto rectOf = [&](int r) -> const Rect& { return controls[static_cast<std::size_t>(r)].rect; };
+    bool rows = false, columns = false;  // some radios share a row, some a column
+    for (int a : radios)
+        for (int b : radios) {
+            if (a == b) continue;
+            rows = rows || SameRow(rectOf(a), rectOf(b));
+            columns = columns || SameColumn(rectOf(a), rectOf(b));
+        }
+    const bool forward = keyCode == Key::Right || keyCode == Key::Down;
+    int next = -1;
+    if (rows && columns) {
+        const bool across = keyCode == Key::Left || keyCode == Key::Right;
+        const Rect& from = f.rect;
+        int best = INT_MAX;
+        for (int r : radios) {
+            const Rect& to = rectOf(r);
+            if (r == focus || !(across ? SameRow(from, to) : SameColumn(from, to))) continue;
+            const int step = across ? to.x - from.x : to.y - from.y;
+            const int distance = forward ? step : -step;
+            if (distance > 0 && distance < best) {
+                best = distance;
+                next = r;
+            }
+        }
+        if (next < 0) return;
+    } else {
+        const int n = static_cast<int>(radios.size());
+        next = radios[static_cast<std::size_t>((static_cast<int>(at - radios.begin()) + (forward ? 1 : n - 1)) % n)];
+    }
     SetFocus(next);
     Choose(next);
 }

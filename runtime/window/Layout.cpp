@@ -1,7 +1,9 @@
 // Dialog units, natural sizes and the window's scale.
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 
 #include "runtime/window/WindowImpl.h"
 
@@ -143,6 +145,66 @@ void Window::Impl::LayoutMenus() {
     }
 }
 
+// A radio of default size takes the size its option group gives it: the size
+// the group's other radios of its kind are given, or else no more than the
+// pitch of the group's rows and columns, so that it covers no neighbour. A
+// radio without neighbours keeps its natural size.
+void Window::Impl::FitRadiosToTheirGroups() {
+    for (const ControlState& group : controls) {
+        if (group.Kind() != ControlKind::OptionGroup) continue;
+        for (const bool pictures : {true, false}) {
+            std::vector<int> radios;
+            for (int i : group.children) {
+                const ControlState& c = controls[static_cast<std::size_t>(i)];
+                if (c.Kind() == ControlKind::Radio && c.pictureRadio == pictures) radios.push_back(i);
+            }
+            std::map<std::pair<int, int>, int> givenSizes;  // in dialog units, and how many radios have it
+            int pitchX = INT_MAX, pitchY = INT_MAX;
+            for (int i : radios) {
+                const ControlState& a = controls[static_cast<std::size_t>(i)];
+                if (a.def->width != DefaultSize && a.def->height != DefaultSize)
+                    ++givenSizes[{a.def->width, a.def->height}];
+                for (int j : radios) {
+                    const Rect &p = a.rect, &q = controls[static_cast<std::size_t>(j)].rect;
+                    if (q.y < p.y + p.height && p.y < q.y + q.height && q.x > p.x) pitchX = std::min(pitchX, q.x - p.x);
+                    if (q.x < p.x + p.width && p.x < q.x + q.width && q.y > p.y) pitchY = std::min(pitchY, q.y - p.y);
+                }
+            }
+            const auto common = std::max_element(givenSizes.begin(), givenSizes.end(),
+                                                 [](const auto& a, const auto& b) { return a.second < b.second; });
+            if (common == givenSizes.end()) {
+                for (int i : radios) {
+                    ControlState& radio = controls[static_cast<std::size_t>(i)];
+                    if (radio.def->width == DefaultSize) radio.rect.width = std::min(radio.rect.width, pitchX);
+                    if (radio.def->height == DefaultSize) radio.rect.height = std::min(radio.rect.height, pitchY);
+                }
+                continue;
+            }
+            // The radios of the common size get one size in pixels: the
+            // smallest that any of them spans from its left (top) edge to its
+            // right (bottom) edge, so that rounding lets none of them reach
+            // into a neighbour it only touches in dialog units.
+            const auto [unitsX, unitsY] = common->first;
+            const auto ofCommonSize = [&](const ControlDefinition& d) {
+                return (d.width == DefaultSize || d.width == unitsX) && (d.height == DefaultSize || d.height == unitsY);
+            };
+            int width = INT_MAX, height = INT_MAX;
+            for (int i : radios) {
+                const ControlState& radio = controls[static_cast<std::size_t>(i)];
+                if (!ofCommonSize(*radio.def)) continue;
+                width = std::min(width, UnitsToPixelsX(radio.def->x + unitsX) - radio.rect.x);
+                height = std::min(height, UnitsToPixelsY(radio.def->y + unitsY) - radio.rect.y);
+            }
+            for (int i : radios) {
+                ControlState& radio = controls[static_cast<std::size_t>(i)];
+                if (!ofCommonSize(*radio.def)) continue;
+                radio.rect.width = width;
+                radio.rect.height = height;
+            }
+        }
+    }
+}
+
 void Window::Impl::Layout() {
     ResolveFonts();
     if (render::Font* font = MeasureFont(windowFont)) {
@@ -170,6 +232,7 @@ void Window::Impl::Layout() {
         const int h = d.height == DefaultSize ? (isLine ? 0 : natural.height) : UnitsToPixelsY(d.height);
         c.rect = {UnitsToPixelsX(d.x), UnitsToPixelsY(d.y), w, h};
     }
+    FitRadiosToTheirGroups();
     LayoutMenus();
 
     scale = ChooseScale();

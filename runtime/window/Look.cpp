@@ -166,15 +166,22 @@ void Window::Impl::DrawDisplay(render::Painter& p, const ControlState& c) {
     if (!c.def->transparent) p.Fill(c.frameRect, window::WindowBackground);
     render::Font* font = c.font.atScale;
     if (!font || c.shown.empty()) return;
-    int x = c.frameRect.x;
+    const Rect box = c.frameRect;
+    // A text wider than its box is shown whole, in a smaller size of its face,
+    // standing on the baseline the full size would have.
+    const int baseline = box.y + font->Ascent();
+    if (font->TextWidth(c.shown) > box.width) {
+        font = render::FontCache::Shared().Fitting(c.font.face, c.font.bold, font->PixelSize(), c.shown, box.width);
+        if (!font) return;
+    }
+    int x = box.x;
     if (const int positions = window::NumberPositions(c.def->picture)) {
         // Digits right-aligned in a field of `positions` characters, as a number
         // field; a field wider than its box ends at the box's right edge.
-        const int field = std::min(c.frameRect.width,
-                                   font->TextWidth("-") + (positions - 1) * font->TextWidth("0"));
+        const int field = std::min(box.width, font->TextWidth("-") + (positions - 1) * font->TextWidth("0"));
         x += std::max(0, field - font->TextWidth(c.shown));
     }
-    render::DrawText(p.Target(), p.Clip(), *font, x, c.frameRect.y + font->Ascent(), c.shown, c.font.argb);
+    render::DrawText(p.Target(), p.Clip(), *font, x, baseline, c.shown, c.font.argb);
 }
 
 void Window::Impl::DrawImage(render::Painter& p, const ControlState& c) {

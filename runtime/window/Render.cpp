@@ -44,6 +44,14 @@ Rect Window::Impl::PaintBounds(int index) const {
     return c.frameRect;
 }
 
+// The chosen and the focused radio come last, so that a neighbour the window
+// places over their edge does not hide their frame or the focus mark.
+bool Window::Impl::DrawnOnTop(int index) const {
+    const window::ControlState& c = controls[static_cast<std::size_t>(index)];
+    if (c.Kind() != ControlKind::Radio) return false;
+    return focus == index || (c.parent >= 0 && controls[static_cast<std::size_t>(c.parent)].choice == index);
+}
+
 void Window::Impl::MarkRect(const Rect& area) {
     Rect r = Intersect(area, {0, 0, frame.width, frame.height});
     if (IsEmpty(r)) return;
@@ -87,14 +95,20 @@ bool Window::Impl::RenderDirty() {
 void Window::Impl::Repaint(const Rect& area) {
     render::Painter background(frame, area);
     background.Fill(area, window::WindowBackground);
+    const auto draw = [&](int i) {
+        const Rect bounds = Intersect(PaintBounds(i), area);
+        if (IsEmpty(bounds) || !IsShown(i)) return;
+        render::Painter p(frame, bounds);
+        DrawControl(p, i);
+    };
+    std::vector<int> onTop;
     for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
         const ControlKind kind = controls[static_cast<std::size_t>(i)].Kind();
         if (kind == ControlKind::Menu || kind == ControlKind::MenuItem || kind == ControlKind::MenuSeparator) continue;
-        const Rect bounds = Intersect(PaintBounds(i), area);
-        if (IsEmpty(bounds) || !IsShown(i)) continue;
-        render::Painter p(frame, bounds);
-        DrawControl(p, i);
+        if (DrawnOnTop(i)) onTop.push_back(i);
+        else draw(i);
     }
+    for (int i : onTop) draw(i);
     if (menuBar > 0) {
         const Rect bar = Intersect({0, 0, frame.width, Px(menuBar)}, area);
         if (!IsEmpty(bar)) {

@@ -221,6 +221,18 @@ Rect Window::ControlRect(ControlId control) const {
     return c ? c->rect : Rect{};
 }
 
+bool Window::SetControlSize(ControlId control, Size pixels) {
+    const int i = impl_->IndexOf(control);
+    if (i < 0 || pixels.width < 0 || pixels.height < 0) return false;
+    auto& c = impl_->controls[static_cast<std::size_t>(i)];
+    impl_->MarkDirty(i);  // where it was
+    c.rect.width = pixels.width;
+    c.rect.height = pixels.height;
+    c.frameRect = impl_->ToFrame(c.rect);
+    impl_->MarkDirty(i);
+    return true;
+}
+
 ControlId Window::ControlAt(Point clientPixel) const {
     const int i = impl_->HitTest(clientPixel);
     return i < 0 ? ControlId::None : impl_->controls[static_cast<std::size_t>(i)].Id();
@@ -328,6 +340,11 @@ const Image& Window::Frame() {
 bool Window::SaveScreenshot(const std::string& path) { return WritePng(Frame(), path); }
 
 Point Window::FrameFromClient(Point clientPixel) const { return impl_->FrameFromClient(clientPixel); }
+Rect Window::FrameRect(ControlId control) const {
+    const auto* c = impl_->Find(control);
+    return c ? c->frameRect : Rect{};
+}
+
 Point Window::ClientFromFrame(Point framePixel) const { return impl_->ClientFromFrame(framePixel); }
 
 }  // namespace runtime

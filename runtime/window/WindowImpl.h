@@ -85,6 +85,7 @@ struct Window::Impl {
     int menuBar = 0;  // height of the menu bar, 96-DPI pixels (0: none)
 
     void Layout();
+    void FitRadiosToTheirGroups();
     void LayoutMenus();
     int UnitsToPixelsX(int units) const;
     int UnitsToPixelsY(int units) const;
@@ -138,17 +139,20 @@ struct Window::Impl {
     void MouseDown(Point p);
     void MouseMove(Point p);
     void MouseUp(Point p);
-    void Key(int keyCode, bool shift);
+    void Key(const InputEvent& input);
     void Activate(int index);
     void SetFocus(int index);
     void MoveFocus(bool forward);
-    void MoveChoice(bool forward);
+    void MoveChoice(int arrowKey);
     int HitTest(Point clientPixel) const;
     int MenuAt(Point clientPixel) const;
     void OpenMenu(int menu);
     void CloseMenu();
     void HoverMenuItem(int item);
     void MenuKey(int keyCode);
+    int MenuWithMnemonic(int keyCode) const;
+    int ItemWithMnemonic(int keyCode) const;
+    void OpenMenuByKey(int menu);
 
     // Rendering (Render.cpp, Look.cpp).
     Image frame;
@@ -166,6 +170,7 @@ struct Window::Impl {
     void MarkRect(const Rect& framePixels);
     void MarkAll();
     Rect PaintBounds(int index) const;
+    bool DrawnOnTop(int index) const;
     std::vector<Rect> unpresented;  // repainted, not yet handed to the platform
 
     // Repaints the dirty region; returns whether anything was repainted.

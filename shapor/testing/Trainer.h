@@ -17,8 +17,8 @@ namespace shapor::testing {
 // scene pictures in the working folder. Nothing is saved.
 class Trainer {
 public:
-    explicit Trainer(std::uint64_t seed = 1)
-        : headless_(Desktop(seed)),
+    explicit Trainer(std::uint64_t seed = 1, double scale = 1.0)
+        : headless_(Desktop(seed, scale)),
           program_({"shapor", "shapor.INI"}, *headless_.runtime, settings_),
           main(program_) {
         opened = main.thisWindow.Start() == 0;
@@ -42,9 +42,10 @@ public:
     runtime::Random& Random() { return headless_.runtime->random(); }
 
 private:
-    static runtime::Headless Desktop(std::uint64_t seed) {
+    static runtime::Headless Desktop(std::uint64_t seed, double scale) {
         runtime::HeadlessOptions options;
         options.seed = seed;
+        options.scale = scale;
         runtime::Headless headless = runtime::CreateHeadlessRuntime(options);
         headless.runtime->pictures().AddBuiltIn(BuiltInPictures());
         return headless;

@@ -138,6 +138,14 @@ void PressKey(Window& window, int keyCode, bool shift) {
     PlatformOf(window).Inject({InputEvent::Type::KeyDown, {}, keyCode, shift});
 }
 
+void PressKey(Window& window, int keyCode, Held held) {
+    InputEvent key{InputEvent::Type::KeyDown, {}, keyCode, held.shift};
+    key.ctrl = held.ctrl;
+    key.alt = held.alt;
+    key.super = held.super;
+    PlatformOf(window).Inject(key);
+}
+
 void RequestClose(Window& window) { PlatformOf(window).Inject({InputEvent::Type::CloseRequested, {}, 0, false}); }
 
 }  // namespace runtime

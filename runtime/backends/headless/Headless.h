@@ -124,6 +124,10 @@ Headless CreateHeadlessRuntime(const HeadlessOptions& options = {});
 void Click(Window& window, ControlId control);   // press and release at the control's centre
 void ClickAt(Window& window, Point clientPixel);  // 96-DPI client pixels
 void PressKey(Window& window, int keyCode, bool shift = false);
+struct Held {
+    bool shift = false, ctrl = false, alt = false, super = false;
+};
+void PressKey(Window& window, int keyCode, Held held);
 void RequestClose(Window& window);
 
 }  // namespace runtime

@@ -5,8 +5,14 @@
 namespace runtime::sdl {
 
 std::optional<int> TranslateKey(SDL_Keycode key, Uint16 modifiers) {
-    if (modifiers & (KMOD_CTRL | KMOD_ALT | KMOD_GUI)) return std::nullopt;
+    if (key == SDLK_LALT || key == SDLK_RALT) return Key::Alt;
+    if (modifiers & (KMOD_CTRL | KMOD_GUI)) return std::nullopt;
     const bool shift = (modifiers & KMOD_SHIFT) != 0;
+    if (modifiers & KMOD_ALT) {
+        // Alt with a letter or digit opens a menu; other Alt keys are the desktop's.
+        const bool letter = key >= 'a' && key <= 'z', digit = key >= '0' && key <= '9';
+        return letter || digit ? std::optional<int>(key) : std::nullopt;
+    }
     switch (key) {
         case SDLK_TAB: return shift ? Key::ShiftTab : Key::Tab;
         case SDLK_RETURN:
@@ -16,6 +22,7 @@ std::optional<int> TranslateKey(SDL_Keycode key, Uint16 modifiers) {
         case SDLK_UP: return Key::Up;
         case SDLK_RIGHT: return Key::Right;
         case SDLK_DOWN: return Key::Down;
+        case SDLK_F10: return Key::F10;
         default: break;
     }
     // Keys without a character have the scancode bit set; below 32 and 127
@@ -78,6 +85,9 @@ std::optional<InputEvent> TranslateEvent(const SDL_Event& event, Size window, Si
             input.type = InputEvent::Type::KeyDown;
             input.keyCode = *code;
             input.shift = (event.key.keysym.mod & KMOD_SHIFT) != 0;
+            input.ctrl = (event.key.keysym.mod & KMOD_CTRL) != 0;
+            input.alt = (event.key.keysym.mod & KMOD_ALT) != 0 && *code != Key::Alt;
+            input.super = (event.key.keysym.mod & KMOD_GUI) != 0;
             return input;
         }
         default: return std::nullopt;

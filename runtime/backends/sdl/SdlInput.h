@@ -10,8 +10,10 @@ namespace runtime::sdl {
 
 // The key code a key press stands for (runtime/Event.h), or nullopt for a
 // key the programs have no code for. Printable keys give their character,
-// letters in upper case with Shift or Caps Lock; with Ctrl, Alt or the
-// system key held a key means something else and gives nothing.
+// letters in upper case with Shift or Caps Lock. With Ctrl or the system
+// key held a key means something else and gives nothing; with Alt only
+// letters and digits (in lower case) count, for the menus. The Alt key
+// itself gives Key::Alt.
 std::optional<int> TranslateKey(SDL_Keycode key, Uint16 modifiers);
 
 // A point of the window (desktop coordinates) in pixels of the frame shown

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "runtime/backends/sdl/DisplayDrivers.h"
 #include "runtime/backends/sdl/SdlInput.h"
 
 namespace runtime::sdl {
@@ -50,6 +51,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
     // Every pixel is drawn by our own renderer: the window surface is shown as
     // it is (shared memory on X11), with no GL driver loaded only to copy it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    UseOnlyDisplayDrivers();
 
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
     if (!platform->video_.Ready()) {

@@ -42,6 +42,12 @@ TEST(SdlInput, KeysBecomeTheProgramsCodes) {
         {"backspace", SDLK_BACKSPACE, KMOD_NONE, std::nullopt},
         {"delete", SDLK_DELETE, KMOD_NONE, std::nullopt},
         {"a lone shift", SDLK_LSHIFT, KMOD_LSHIFT, std::nullopt},
+        {"alt+letter opens a menu", SDLK_f, KMOD_LALT, 'f'},
+        {"alt+shift+letter too, in lower case", SDLK_f, KMOD_LALT | KMOD_LSHIFT, 'f'},
+        {"alt+space is the desktop's", SDLK_SPACE, KMOD_LALT, std::nullopt},
+        {"a lone alt", SDLK_LALT, KMOD_LALT, Key::Alt},
+        {"the right alt", SDLK_RALT, KMOD_NONE, Key::Alt},
+        {"F10", SDLK_F10, KMOD_NONE, Key::F10},
     };
     for (const auto& c : cases) EXPECT_EQ(TranslateKey(c.key, c.modifiers), c.code) << c.what;
 }
@@ -121,6 +127,20 @@ TEST(SdlInput, KeyPressCarriesCodeAndShift) {
     event.type = SDL_KEYDOWN;
     event.key.keysym.sym = SDLK_F5;
     EXPECT_FALSE(TranslateEvent(event, {100, 100}, {100, 100})) << "a key without a code";
+
+    // Alt travels with its letter (a menu key); the Alt key itself is no Alt+Alt.
+    event.key.keysym.sym = SDLK_f;
+    event.key.keysym.mod = KMOD_LALT;
+    const auto altF = TranslateEvent(event, {100, 100}, {100, 100});
+    ASSERT_TRUE(altF);
+    EXPECT_EQ(altF->keyCode, 'f');
+    EXPECT_TRUE(altF->alt);
+    EXPECT_FALSE(altF->shift || altF->ctrl || altF->super);
+    event.key.keysym.sym = SDLK_LALT;
+    const auto alt = TranslateEvent(event, {100, 100}, {100, 100});
+    ASSERT_TRUE(alt);
+    EXPECT_EQ(alt->keyCode, Key::Alt);
+    EXPECT_FALSE(alt->alt);
 }
 
 TEST(SdlInput, WindowAndQuitEvents) {
