@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "language/Catalog.h"
 #include "runtime/backends/sdl/SdlInput.h"
 
 namespace runtime::sdl {
@@ -50,7 +51,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
 
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
     if (!platform->video_.Ready()) {
-        error = OneLine(std::string("cannot open a display: ") + SDL_GetError());
+        error = OneLine(std::string(language::Tr("cannot open a display")) + ": " + SDL_GetError());
         return nullptr;
     }
     return platform;
@@ -105,7 +106,7 @@ bool SdlPlatform::OpenWindow(const WindowRequest& request) {
         CreateFrameTexture(frame);
     }
     if (!texture_) {
-        std::fprintf(stderr, "cannot open the window: %s\n", OneLine(SDL_GetError()).c_str());
+        std::fprintf(stderr, "%s: %s\n", language::Tr("cannot open the window"), OneLine(SDL_GetError()).c_str());
         CloseWindow();
         return false;
     }
