@@ -1,11 +1,10 @@
 #include "runtime/render/Fonts.h"
 
-#include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
 #include FT_FREETYPE_H
 
 namespace runtime::render {
@@ -27,8 +26,7 @@ struct Font::Face {
     }
 };
 
-Font::Font(std::unique_ptr<Face> face, int pixelSize)
-    : face_(std::move(face)), pixelSize_(pixelSize) {
+Font::Font(std::unique_ptr<Face> face, int pixelSize) : face_(std::move(face)), pixelSize_(pixelSize) {
     FT_Set_Pixel_Sizes(face_->face, 0, static_cast<FT_UInt>(pixelSize));
     // FreeType rounds the scaled ascender up and the descender down, which
     // matches how the platform reports a font's height.
@@ -42,11 +40,7 @@ Font::~Font() = default;
 char32_t NextCharacter(std::string_view text, std::size_t& at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
-    const int length = lead >= 0xF5   ? 1
-                       : lead >= 0xF0 ? 4
-                       : lead >= 0xE0 ? 3
-                       : lead >= 0xC2 ? 2
-                                      : 1;
+    const int length = lead >= 0xF5 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
     if (length > 1 && at + length <= text.size()) {
         char32_t c = lead & (0x7F >> length);
         bool valid = true;
@@ -73,8 +67,7 @@ const Glyph& Font::GlyphFor(char32_t c) {
     Glyph& out = latin1 ? latin1->emplace() : moreGlyphs_[c];
     FT_Face face = face_->face;
     const FT_UInt index = FT_Get_Char_Index(face, c);
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0 ||
-        FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0)
+    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0 || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0)
         return out;
     const FT_GlyphSlot g = face->glyph;
     out.left = g->bitmap_left;
@@ -85,10 +78,8 @@ const Glyph& Font::GlyphFor(char32_t c) {
     out.height = static_cast<int>(g->bitmap.rows);
     out.coverage.resize(static_cast<std::size_t>(out.width) * out.height);
     for (int y = 0; y < out.height; ++y) {
-        const unsigned char* row =
-            g->bitmap.buffer + static_cast<std::ptrdiff_t>(y) * g->bitmap.pitch;
-        std::copy_n(row, out.width,
-                    out.coverage.begin() + static_cast<std::ptrdiff_t>(y) * out.width);
+        const unsigned char* row = g->bitmap.buffer + static_cast<std::ptrdiff_t>(y) * g->bitmap.pitch;
+        std::copy_n(row, out.width, out.coverage.begin() + static_cast<std::ptrdiff_t>(y) * out.width);
     }
     return out;
 }
@@ -132,12 +123,11 @@ std::optional<std::string> FontCache::FindFile(std::string_view family, bool bol
     }
     if (!path) {
         // Without fontconfig's help, the usual places of the Arial-compatible face.
-        for (const char* candidate :
-             {bold ? "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"
-                   : "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
-              bold ? "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
-                   : "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
-              "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"}) {
+        for (const char* candidate : {bold ? "/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf"
+                                           : "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf",
+                                      bold ? "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
+                                           : "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf",
+                                      "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"}) {
             std::error_code ec;
             if (std::filesystem::exists(candidate, ec)) {
                 path = candidate;
@@ -157,8 +147,7 @@ Font* FontCache::Get(std::string_view family, bool bold, int pixelSize) {
     std::unique_ptr<Font> font;
     if (auto file = FindFile(family, bold)) {
         auto face = std::make_unique<Font::Face>();
-        if (FT_New_Face(library_->ft, file->c_str(), 0, &face->face) == 0 &&
-            FT_IS_SCALABLE(face->face)) {
+        if (FT_New_Face(library_->ft, file->c_str(), 0, &face->face) == 0 && FT_IS_SCALABLE(face->face)) {
             font = std::make_unique<Font>(std::move(face), pixelSize);
         }
     }
@@ -171,11 +160,10 @@ int PixelSizeFor(int points, double scale) {
     return std::max(1, static_cast<int>(std::lround(points * 96.0 * scale / 72.0)));
 }
 
-void DrawText(Image& target, const Rect& clip, Font& font, int x, int baseline,
-              std::string_view text, std::uint32_t argb) {
+void DrawText(Image& target, const Rect& clip, Font& font, int x, int baseline, std::string_view text,
+              std::uint32_t argb) {
     const int x0 = std::max(clip.x, 0), y0 = std::max(clip.y, 0);
-    const int x1 = std::min(clip.x + clip.width, target.width),
-              y1 = std::min(clip.y + clip.height, target.height);
+    const int x1 = std::min(clip.x + clip.width, target.width), y1 = std::min(clip.y + clip.height, target.height);
     const std::uint32_t r = argb >> 16 & 0xFF, g = argb >> 8 & 0xFF, b = argb & 0xFF;
     int pen = x;
     for (std::size_t at = 0; at < text.size();) {
@@ -185,8 +173,7 @@ void DrawText(Image& target, const Rect& clip, Font& font, int x, int baseline,
         const int sx0 = std::max(x0, gx), sx1 = std::min(x1, gx + glyph.width);
         const int sy0 = std::max(y0, gy), sy1 = std::min(y1, gy + glyph.height);
         for (int y = sy0; y < sy1; ++y) {
-            const std::uint8_t* cov =
-                glyph.coverage.data() + static_cast<std::size_t>(y - gy) * glyph.width;
+            const std::uint8_t* cov = glyph.coverage.data() + static_cast<std::size_t>(y - gy) * glyph.width;
             std::uint32_t* row = target.pixels.data() + static_cast<std::size_t>(y) * target.width;
             for (int px = sx0; px < sx1; ++px) {
                 const std::uint32_t a = cov[px - gx];

@@ -17,8 +17,8 @@ namespace runtime::render {
 
 // One rasterised character: 8-bit coverage, placed relative to the pen.
 struct Glyph {
-    int left = 0;  // from the pen to the first column
-    int top = 0;   // from the baseline up to the first row
+    int left = 0;     // from the pen to the first column
+    int top = 0;      // from the baseline up to the first row
     int width = 0, height = 0;
     int advance = 0;  // whole pixels, as the platform measures text
     std::vector<std::uint8_t> coverage;
@@ -79,7 +79,7 @@ int PixelSizeFor(int points, double scale);
 
 // Draws `text` with its baseline at `baseline`, starting at `x`, in `argb`,
 // only inside `clip`.
-void DrawText(Image& target, const Rect& clip, Font& font, int x, int baseline,
-              std::string_view text, std::uint32_t argb);
+void DrawText(Image& target, const Rect& clip, Font& font, int x, int baseline, std::string_view text,
+              std::uint32_t argb);
 
 }  // namespace runtime::render
