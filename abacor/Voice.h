@@ -21,9 +21,7 @@ public:
         : sound_(sound), clock_(clock), folder_(std::move(folder)) {}
 
     // Starts the file and returns at once; it cuts off a word still playing.
-    void Say(std::string_view file) {
-        sound_.Play(folder_.empty() ? std::string(file) : folder_ + std::string(file));
-    }
+    void Say(std::string_view file) { sound_.Play(folder_ + std::string(file)); }
     void SayNumber(int value);
 
     // Half a second of sleep, measured on the monotonic clock so that it also
