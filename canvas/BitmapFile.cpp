@@ -160,46 +160,45 @@ const std::uint8_t* StoredRow(const Picture& picture, std::int32_t stored) {
 }  // namespace
 
 OpaqueRuns FindOpaqueRuns(const Picture& picture, std::int32_t mask) {
-    OpaqueRuns found;
-    found.rowStart.reserve(static_cast<std::size_t>(picture.rowsPresent) + 1);
-    found.runs.reserve(2 * static_cast<std::size_t>(picture.rowsPresent));
-    std::array<std::uint8_t, 3> key{};
-    raster::Store(key.data(), mask);
-    for (std::int32_t stored = 0; stored < picture.rowsPresent; ++stored) {
-        found.rowStart.push_back(found.runs.size());
-        const std::uint8_t* row = StoredRow(picture, stored);
-        const auto isKey = [&](std::int32_t i) {
-            const std::uint8_t* p = row + 3 * i;
-            return p[0] == key[0] && p[1] == key[1] && p[2] == key[2];
-        };
-        for (std::int32_t i = 0; i < picture.width;) {
-            while (i < picture.width && isKey(i)) ++i;
-            const std::int32_t start = i;
-            while (i < picture.width && !isKey(i)) ++i;
-            if (i > start) found.runs.push_back({start, i - start});
-        }
-    }
-    found.rowStart.push_back(found.runs.size());
-    return found;
+    return raster::FindOpaqueRuns(picture.rows.data(), picture.stride, picture.width, picture.rowsPresent,
+                                  raster::KeyColour(mask));
 }
 
 void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::View& target, std::int64_t x,
                std::int64_t y) {
     const Columns columns = VisibleColumns(picture.width, x, target.Width());
     if (columns.count == 0 || target.Height() == 0) return;
-    const std::int32_t rows = std::min<std::int32_t>(picture.rowsPresent, static_cast<std::int32_t>(runs.rowStart.size()) - 1);
+    const auto rows = static_cast<std::int32_t>(std::min<std::size_t>(static_cast<std::size_t>(picture.rowsPresent), runs.Rows()));
+    // The stored rows whose canvas row y + PictureRow(stored) lies inside the target.
+    std::int64_t lo = 0, hi = rows - 1;
+    if (picture.topDown) {
+        lo = std::max<std::int64_t>(lo, 1 - y);
+        hi = std::min<std::int64_t>(hi, target.Height() - y);
+    } else {
+        lo = std::max<std::int64_t>(lo, y + picture.height - 1 - target.Height());
+        hi = std::min<std::int64_t>(hi, y + picture.height - 2);
+    }
+    const bool whole = columns.first == 0 && columns.count == picture.width;
     const std::int32_t visibleEnd = columns.first + columns.count;
-    for (std::int32_t stored = 0; stored < rows; ++stored) {
-        const std::int64_t canvasY = y + PictureRow(picture, stored);
-        if (canvasY < 1 || canvasY > target.Height()) continue;
-        const std::uint8_t* from = StoredRow(picture, stored);
-        std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(canvasY));
-        for (std::size_t r = runs.rowStart[static_cast<std::size_t>(stored)]; r < runs.rowStart[static_cast<std::size_t>(stored) + 1]; ++r) {
-            const std::int32_t first = std::max(runs.runs[r].first, columns.first);
-            const std::int32_t end = std::min(runs.runs[r].first + runs.runs[r].count, visibleEnd);
-            if (first < end)
-                std::memcpy(to + 3 * static_cast<std::size_t>(first - columns.first), from + 3 * static_cast<std::size_t>(first),
-                            3 * static_cast<std::size_t>(end - first));
+    if (lo > hi) return;
+    const raster::OpaqueRuns::Run* run = runs.runs.data();
+    // Each next stored row goes one canvas row up (down for a top-down
+    // picture), which is one stored row of the target further (back).
+    const std::ptrdiff_t nextRow = (picture.topDown ? -1 : 1) * static_cast<std::ptrdiff_t>(target.RowStride());
+    const std::uint8_t* from = StoredRow(picture, static_cast<std::int32_t>(lo));
+    std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(y + PictureRow(picture, static_cast<std::int32_t>(lo))));
+    for (auto stored = static_cast<std::int32_t>(lo); stored <= hi;
+         ++stored, from += picture.stride, to = stored <= hi ? to + nextRow : to) {
+        const std::uint32_t end = runs.rowStart[static_cast<std::size_t>(stored) + 1];
+        for (std::uint32_t r = runs.rowStart[static_cast<std::size_t>(stored)]; r < end; ++r) {
+            std::int32_t first = run[r].first, last = run[r].first + run[r].count;
+            if (!whole) {
+                first = std::max(first, columns.first);
+                last = std::min(last, visibleEnd);
+                if (first >= last) continue;
+            }
+            raster::CopyRun(to + 3 * static_cast<std::size_t>(first - columns.first), from + 3 * static_cast<std::size_t>(first),
+                            3 * static_cast<std::size_t>(last - first));
         }
     }
 }
@@ -207,10 +206,8 @@ void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::Vie
 void Place(const Picture& picture, const raster::View& target, std::int64_t x, std::int64_t y,
            std::int32_t mask) {
     // A mask beyond 24 bits matches no pixel.
-    if (picture.bitsPerPixel == 24 && mask >= 0 && mask <= 0xFFFFFF) {
-        PlaceRuns(picture, FindOpaqueRuns(picture, mask), target, x, y);
-        return;
-    }
+    const bool keyed = picture.bitsPerPixel == 24 && mask >= 0 && mask <= 0xFFFFFF;
+    const raster::KeyColour key(keyed ? mask : 0);
     const Columns columns = VisibleColumns(picture.width, x, target.Width());
     if (columns.count == 0 || target.Height() == 0) return;
     const std::size_t bytesPerPixel = picture.bitsPerPixel / 8;
@@ -221,6 +218,8 @@ void Place(const Picture& picture, const raster::View& target, std::int64_t x, s
         std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(canvasY));
         if (picture.bitsPerPixel == 8)
             CopyIndexed(to, from, columns.count, picture.palette);
+        else if (keyed)
+            key.CopyUnkeyed(from, to, static_cast<std::size_t>(columns.count));
         else
             std::memcpy(to, from, 3 * static_cast<std::size_t>(columns.count));
     }

@@ -10,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "canvas/KeyRuns.h"
 #include "canvas/Raster.h"
 
 namespace canvas::bitmap {
@@ -57,13 +58,7 @@ bool Dimensions(std::span<const std::uint8_t> header, std::int32_t& width, std::
 
 // The runs of pixels of a 24-bit picture that are not of one colour, row by
 // row: found once, they are placed with one block copy each.
-struct OpaqueRuns {
-    struct Run {
-        std::int32_t first, count;  // picture columns
-    };
-    std::vector<Run> runs;
-    std::vector<std::size_t> rowStart;  // per stored row, its first run; one more at the end
-};
+using OpaqueRuns = raster::OpaqueRuns;
 OpaqueRuns FindOpaqueRuns(const Picture& picture, std::int32_t mask);
 
 // The runs' pixels of the picture at (x, y), clipped to the target.

@@ -1,5 +1,7 @@
 // Life cycle of the canvas: binding to the control, releasing everything.
 #include "canvas/Draw.h"
+#include "canvas/LayerRuns.h"
+#include "canvas/PictureCache.h"
 #include "canvas/Raster.h"
 
 namespace canvas {
@@ -14,7 +16,13 @@ Draw::~Draw() {
 void Draw::Init(std::uint32_t CONTROL) {
     Killed = 0;
     Control = CONTROL;
-    for (LayerRecord& layer : Layers) layer = LayerRecord{};
+    layerRuns_.reset();  // the records start again
+    // Empty records hold nothing, their position included.
+    for (LayerRecord& layer : Layers) {
+        layer = LayerRecord{};
+        layer.XPos = 0;
+        layer.YPos = 0;
+    }
 
     FontCharSet = 1;
     FontZoom = 1;
@@ -42,7 +50,7 @@ void Draw::Init(std::uint32_t CONTROL) {
     ZeroPad = raster::RowPad(Width);
     BufferSize = static_cast<std::uint32_t>(raster::ImageBytes(Width, Height) + 1);
     auto fresh = [&](LayerRecord& layer) {
-        layer = LayerRecord{};
+        layer = LayerRecord{};  // at (1, 1)
         layer.BitmapData.assign(BufferSize, 0);
         layer.Width = Width;
         layer.Height = Height;
@@ -64,6 +72,8 @@ void Draw::Kill() {
     if (Intialised256) Kill256();
     for (LayerRecord& layer : Layers) layer = LayerRecord{};
     BaseLayer = LayerRecord{};
+    layerRuns_.reset();
+    pictures_.reset();
     // Nothing may draw into a freed buffer: the target becomes empty.
     BitmapFileData = nullptr;
     Width = 0;

@@ -1,6 +1,8 @@
 // Composing the layers into the base image and handing it to the control.
+#include <algorithm>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "canvas/BitmapHeaders.h"
 #include "canvas/Draw.h"
@@ -46,27 +48,51 @@ void Draw::Display() {
     if (!base.Init) return;  // before Init or after Kill
     const raster::View view = raster::Of(base);
 
-    auto visible = [&](std::int32_t n) {
-        return n >= 1 && n <= MaxLayers && Layers[static_cast<std::size_t>(n - 1)].Init &&
-               !(Layers[static_cast<std::size_t>(n - 1)].DisplayMode & ModeHidden);
+    // Where each visible layer lands on the base image, in drawing order.
+    struct Placed {
+        std::int32_t number;
+        std::optional<raster::CopyRect> at;
+        bool opaque;  // copied as plain blocks: covers everything under it
     };
-    // The first visible layer, when it is copied as plain blocks, is not
-    // cleared under first: it overwrites that part anyway.
-    std::optional<raster::CopyRect> covered;
+    std::vector<Placed> placed;
     for (std::int32_t n : LayerOrder) {
-        if (!visible(n)) continue;
-        LayerRecord& first = Layers[static_cast<std::size_t>(n - 1)];
-        const bool blended = (first.DisplayMode & ModeAlpha) && first.Alpha != nullptr;
-        if (!blended && !(first.DisplayMode & ModeIndex))
-            covered = raster::ClipCopy(raster::Of(first), view, 1, 1, first.Width, first.Height, first.XPos, first.YPos);
+        if (n < 1 || n > MaxLayers) continue;
+        LayerRecord& layer = Layers[static_cast<std::size_t>(n - 1)];
+        if (!layer.Init || (layer.DisplayMode & ModeHidden)) continue;
+        const bool blended = (layer.DisplayMode & ModeAlpha) && layer.Alpha != nullptr;
+        placed.push_back({n,
+                          raster::ClipCopy(raster::Of(layer), view, 1, 1, layer.Width, layer.Height, layer.XPos, layer.YPos),
+                          !blended && !(layer.DisplayMode & ModeIndex)});
+    }
+    // A layer wholly inside an opaque layer above it would only be covered
+    // again: it is not copied at all.
+    auto inside = [](const raster::CopyRect& a, const raster::CopyRect& b) {
+        return a.dx >= b.dx && a.dy >= b.dy && a.dx + a.width <= b.dx + b.width && a.dy + a.height <= b.dy + b.height;
+    };
+    std::vector<bool> drawn(placed.size(), true);
+    std::vector<raster::CopyRect> above;
+    for (std::size_t i = placed.size(); i-- > 0;) {
+        const Placed& p = placed[i];
+        if (p.at && std::any_of(above.begin(), above.end(), [&](const raster::CopyRect& o) { return inside(*p.at, o); }))
+            drawn[i] = false;
+        else if (p.at && p.opaque)
+            above.push_back(*p.at);
+    }
+
+    // The first layer drawn, when it is opaque, is not cleared under first:
+    // it overwrites that part anyway.
+    std::optional<raster::CopyRect> covered;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (!drawn[i]) continue;
+        if (placed[i].opaque) covered = placed[i].at;
         break;
     }
     ZeroOutside(base.BitmapData, view, covered);
 
-    for (std::int32_t n : LayerOrder) {
-        if (!visible(n)) continue;
-        const LayerRecord& layer = Layers[static_cast<std::size_t>(n - 1)];
-        CopyLayer(n, 1, 1, layer.Width, layer.Height, 0, layer.XPos, layer.YPos);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (!drawn[i]) continue;
+        const LayerRecord& layer = Layers[static_cast<std::size_t>(placed[i].number - 1)];
+        CopyLayer(placed[i].number, 1, 1, layer.Width, layer.Height, 0, layer.XPos, layer.YPos);
     }
 
     if (paletted) {
@@ -94,6 +120,7 @@ void Draw::GetDisplay() {
         return;
     }
     // The target keeps its own 54 header bytes.
+    raster::CountWrite(*this);
     if (picture.size() > raster::HeaderSize)
         std::memcpy(target.data() + raster::HeaderSize, picture.data() + raster::HeaderSize,
                     picture.size() - raster::HeaderSize);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +12,13 @@
 #include "canvas/CanvasHost.h"
 
 namespace canvas {
+
+namespace bitmap {
+class PictureCache;
+}
+namespace raster {
+struct LayerRunsCache;
+}
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -31,6 +39,10 @@ struct LayerRecord {
     std::uint32_t BufferSize = 0;
     std::uint8_t DisplayMode = 0;       // ModeAlpha | ModeIndex | ModeHidden
     std::uint8_t Init = 0;              // 1 while the layer exists
+    // Not a setting: counts the canvas's writes into the buffer, so that what
+    // the copies learn about its pixels is kept until they change. Code that
+    // writes the bytes itself adds one too.
+    std::uint64_t Writes = 0;
 };
 
 // Flags of LayerRecord::DisplayMode.
@@ -283,6 +295,11 @@ private:
         std::size_t stride = 0;
     };
     StrideCache strideCache_;
+
+    // Pictures read by Image, kept for the next Image of the same file.
+    std::unique_ptr<bitmap::PictureCache> pictures_;
+    // The opaque runs of keyed layers, kept while a layer is unchanged.
+    std::unique_ptr<raster::LayerRunsCache> layerRuns_;
 
     // Builds the 8-bit image of a 24-bit buffer into BitmapFileData256;
     // RESOLUTION is written as pixels per metre across and down.

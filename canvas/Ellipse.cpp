@@ -2,6 +2,7 @@
 // the fill and once for the outline.
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "canvas/Draw.h"
 #include "canvas/Ellipses.h"
@@ -77,7 +78,41 @@ void WalkCircle(Coord r, Visit&& visit) {
 // The fill draws, at every visit, rows cy -/+ py out to px. Each row is drawn
 // again, wider, as long as only x steps, so only its last, widest span counts:
 // that one is drawn when the walk leaves the row.
+// The rows (offset from the centre, half width) that fill, for the size
+// drawn last: a scene fills many ellipses of one size, and the walk costs as
+// much as the rows. Each thread keeps its own.
+struct FillRow {
+    Coord offset, half;
+};
+const std::vector<FillRow>& FillRows(Coord a, Coord b) {
+    thread_local Coord cachedA = -1, cachedB = -1;
+    thread_local std::vector<FillRow> rows;
+    if (a != cachedA || b != cachedB) {
+        rows.clear();
+        Coord rowPy = b, rowPx = 0;
+        WalkEllipse(a, b, [&](Coord px, Coord py) {
+            if (py != rowPy) {
+                rows.push_back({rowPy, rowPx});
+                rowPy = py;
+            }
+            rowPx = px;
+        });
+        rows.push_back({rowPy, rowPx});
+        cachedA = a;
+        cachedB = b;
+    }
+    return rows;
+}
+
+// Taller ellipses are rare and cost their rows many times over the walk:
+// they are filled as the walk goes.
+constexpr Coord MaxKeptRows = 4096;
+
 void FillEllipse(const paint::Painter& fill, Coord cx, Coord cy, Coord a, Coord b) {
+    if (b <= MaxKeptRows) {
+        for (const FillRow& row : FillRows(a, b)) MirroredSpans(fill, cx, cy, row.offset, row.half);
+        return;
+    }
     Coord rowPy = b, rowPx = 0;
     WalkEllipse(a, b, [&](Coord px, Coord py) {
         if (py != rowPy) {

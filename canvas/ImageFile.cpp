@@ -8,6 +8,7 @@
 #include "canvas/BitmapFile.h"
 #include "canvas/Draw.h"
 #include "canvas/Paint.h"
+#include "canvas/PictureCache.h"
 #include "canvas/Raster.h"
 #include "canvas/ReadOnlyFile.h"
 
@@ -39,6 +40,7 @@ std::string PictureName(std::string_view fileName) {
 struct LoadedFile {
     int error = 0;
     Bytes bytes;
+    bitmap::FileStamp opened;  // the file as it was opened
 };
 LoadedFile Load(const std::string& name) {
     LoadedFile loaded;
@@ -47,6 +49,7 @@ LoadedFile Load(const std::string& name) {
         loaded.error = file.Error();
         return loaded;
     }
+    loaded.opened = bitmap::FileStamp::Of(file.Info());
     if (!file.ReadStart(loaded.bytes, bitmap::HeaderSize)) {
         loaded.error = errno != 0 ? errno : EIO;
         return loaded;
@@ -61,8 +64,9 @@ LoadedFile Load(const std::string& name) {
 // picture, through the hidden working layer 255 whose background colour is
 // transparent: keyed-out pixels then show the target beneath. Copies are
 // lined up on the area's top-left corner, also where the canvas cuts it.
+template <class PlaceFn>
 std::int32_t Tile(Draw& canvas, const bitmap::Picture& picture, Coord x, Coord y, Coord w, Coord h,
-                  std::int32_t mask) {
+                  PlaceFn place) {
     paint::Normalise(x, y, w, h);
     if (x > canvas.Width || y > canvas.Height) return 1;
     const Coord left = std::max<Coord>(x, 1), right = std::min<Coord>(x + w - 1, canvas.Width);
@@ -82,7 +86,7 @@ std::int32_t Tile(Draw& canvas, const bitmap::Picture& picture, Coord x, Coord y
     const raster::View target = raster::Target(canvas);
     for (Coord ty = 1 + (y - top) % picture.height; ty <= areaHeight; ty += picture.height)
         for (Coord tx = 1 + (x - left) % picture.width; tx <= areaWidth; tx += picture.width)
-            bitmap::Place(picture, target, tx, ty, mask);
+            place(target, tx, ty);
     canvas.WithLayer(std::to_string(previous));
     canvas.CopyLayer(WorkLayer, 1, 1, areaWidth, areaHeight, previous, static_cast<std::int32_t>(left),
                      static_cast<std::int32_t>(top));
@@ -94,12 +98,21 @@ std::int32_t Tile(Draw& canvas, const bitmap::Picture& picture, Coord x, Coord y
 std::int32_t Draw::Image(std::int32_t X, std::int32_t Y, std::int32_t WIDTH, std::int32_t HEIGHT,
                          std::string_view FILENAME, std::int32_t FLAG, std::int32_t COLORMASK) {
     const std::string name = PictureName(FILENAME);
-    const LoadedFile file = Load(name);
-    if (file.error != 0) {
-        ErrorTrap(OpenFailure(name), OpenFunction);
-        return file.error;
+    // A picture read before from the same, unchanged file costs one stat.
+    if (!pictures_) pictures_ = std::make_unique<bitmap::PictureCache>();
+    bitmap::FileStamp stamp;
+    std::shared_ptr<bitmap::LoadedPicture> loaded = pictures_->Find(name, stamp);
+    if (!loaded) {
+        LoadedFile file = Load(name);
+        if (file.error != 0) {
+            ErrorTrap(OpenFailure(name), OpenFunction);
+            return file.error;
+        }
+        // A file that changed between the look and the opening is not kept.
+        if (!(file.opened == stamp)) stamp = {};
+        loaded = pictures_->Keep(std::move(file.bytes), stamp);
     }
-    const bitmap::Reading reading = bitmap::Read(file.bytes);
+    const bitmap::Reading& reading = loaded->Result();
     switch (reading.fault) {
     case bitmap::Fault::NotBitmap:
         ErrorTrap(name + " is not a valid image file, or is of an unknown type", "Image");
@@ -115,11 +128,21 @@ std::int32_t Draw::Image(std::int32_t X, std::int32_t Y, std::int32_t WIDTH, std
         break;
     }
 
+    // A 24-bit picture with a mask is placed by its opaque runs, found once.
+    const bitmap::Picture& picture = reading.picture;
+    const bool keyed = picture.bitsPerPixel == 24 && COLORMASK >= 0 && COLORMASK <= 0xFFFFFF;
+    const bitmap::OpaqueRuns* runs = keyed ? &loaded->RunsFor(COLORMASK) : nullptr;
+    const auto place = [&](const raster::View& target, Coord x, Coord y) {
+        if (runs != nullptr)
+            bitmap::PlaceRuns(picture, *runs, target, x, y);
+        else
+            bitmap::Place(picture, target, x, y, COLORMASK);
+    };
     std::int32_t result = 0;
     if (FLAG == 1 && WIDTH != 0 && HEIGHT != 0)
-        result = Tile(*this, reading.picture, X, Y, WIDTH, HEIGHT, COLORMASK);
+        result = Tile(*this, picture, X, Y, WIDTH, HEIGHT, place);
     else
-        bitmap::Place(reading.picture, raster::Target(*this), X, Y, COLORMASK);
+        place(raster::Target(*this), X, Y);
     if (reading.fault == bitmap::Fault::Truncated)
         ErrorTrap(name + " is shorter than its header says, only the rows it holds were drawn.", "Image");
     return result;

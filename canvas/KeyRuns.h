@@ -1,13 +1,14 @@
 #pragma once
 
 // Copying pixels except those of one key colour (a layer's transparent
-// colour), sixteen pixels at a time where SSE2 is there;
-// and finding blocks of sixteen pixels of one colour.
+// colour), sixteen pixels at a time where SSE2 is there; and finding the
+// runs of pixels that are not of it.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -49,6 +50,24 @@ public:
         for (int k = 0; k < 16; ++k)
             if (!Matches(pixels + 3 * k)) return false;
         return true;
+#endif
+    }
+
+    enum class Block { Opaque, Keyed, Mixed };
+    // Whether none, all or some of the sixteen pixels from `pixels` have the
+    // key colour.
+    Block Classify16(const std::uint8_t* pixels) const {
+#if defined(__SSE2__)
+        const __m128i e0 = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels)), key_[0]);
+        const __m128i e1 = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 16)), key_[1]);
+        const __m128i e2 = _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(pixels + 32)), key_[2]);
+        if (_mm_movemask_epi8(_mm_and_si128(_mm_and_si128(e0, e1), e2)) == 0xFFFF) return Block::Keyed;
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(e0, e1), e2)) == 0) return Block::Opaque;
+        return Block::Mixed;
+#else
+        int keyed = 0;
+        for (int k = 0; k < 16; ++k) keyed += Matches(pixels + 3 * k);
+        return keyed == 0 ? Block::Opaque : keyed == 16 ? Block::Keyed : Block::Mixed;
 #endif
     }
 
@@ -118,5 +137,20 @@ private:
 #endif
     std::uint8_t b_, g_, r_;
 };
+
+// The runs of pixels not of the key colour in each stored row of a picture:
+// found once, they are copied with one block move each and no compare.
+struct OpaqueRuns {
+    struct Run {
+        std::int32_t first, count;  // columns, 0-based
+    };
+    std::vector<Run> runs;
+    std::vector<std::uint32_t> rowStart;  // per stored row, its first run; one more at the end
+    std::size_t Rows() const { return rowStart.empty() ? 0 : rowStart.size() - 1; }
+};
+
+// `rows` stored rows of `width` pixels each, `stride` bytes apart.
+OpaqueRuns FindOpaqueRuns(const std::uint8_t* first, std::size_t stride, std::int32_t width, std::int32_t rows,
+                          const KeyColour& key);
 
 }  // namespace canvas::raster

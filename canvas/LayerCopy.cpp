@@ -6,6 +6,7 @@
 #include "canvas/Draw.h"
 #include "canvas/KeyRuns.h"
 #include "canvas/LayerClip.h"
+#include "canvas/LayerRuns.h"
 #include "canvas/Raster.h"
 
 namespace canvas {
@@ -49,16 +50,23 @@ std::int32_t Draw::CopyLayer(std::int32_t SRC, std::int32_t SRCX, std::int32_t S
     const raster::View dst = raster::Of(destination);
     const auto r = raster::ClipCopy(src, dst, SRCX, SRCY, SRCWIDTH, SRCHEIGHT, DESTX, DESTY);
     if (!r) return 1;
+    ++destination.Writes;
 
     if ((source.DisplayMode & ModeAlpha) && source.Alpha != nullptr) {
         // AlphaCopy takes the destination row as the stored row of the
         // rectangle's bottom, counted from 1 at the bottom of the buffer.
         return AlphaCopy(SRC, r->sx, r->sy, r->width, r->height, DEST, r->dx, dst.Height() - r->dy - r->height + 2);
     }
-    if (source.DisplayMode & ModeIndex)
-        CopyKeyed(src, dst, *r, source.IndexColor);
-    else
+    if (source.DisplayMode & ModeIndex) {
+        // A layer copied again unchanged moves only its opaque runs.
+        if (!layerRuns_) layerRuns_ = std::make_unique<raster::LayerRunsCache>();
+        if (const raster::OpaqueRuns* runs = layerRuns_->For(SRC, source))
+            raster::CopyRuns(src, dst, *r, *runs);
+        else
+            CopyKeyed(src, dst, *r, source.IndexColor);
+    } else {
         CopyBlocks(src, dst, *r);
+    }
     return 1;
 }
 
@@ -76,6 +84,7 @@ std::int32_t Draw::AlphaCopy(std::int32_t SRC, std::int32_t SRCX, std::int32_t S
     // caller's values inside both buffers.
     const auto r = raster::ClipCopy(src, dst, SRCX, SRCY, SRCWIDTH, SRCHEIGHT, DESTX, top);
     if (!r) return 1;
+    ++destination.Writes;
 
     const Bytes& alpha = *source.Alpha;
     const std::size_t channel = source.AlphaChannel == ChannelRed ? 2 : source.AlphaChannel == ChannelGreen ? 1 : 0;

@@ -42,6 +42,7 @@ std::int32_t Draw::ResizeLayer(std::int32_t LAYERNUM, std::int32_t WIDTH, std::i
     }
     // Swapping keeps the vector object, so alpha references stay valid.
     layer.BitmapData.swap(resized);
+    ++layer.Writes;
     layer.Width = width;
     layer.Height = height;
     layer.ZeroPad = raster::RowPad(width);

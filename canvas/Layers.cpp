@@ -28,9 +28,11 @@ std::int32_t LayerNumber(std::string_view text) {
 std::int32_t Draw::InitLayer(std::int32_t LAYERNUMBER, std::int32_t WIDTH, std::int32_t HEIGHT,
                              std::int32_t XPOS, std::int32_t YPOS, std::int32_t INDEXCOLOR,
                              std::uint8_t MODE) {
-    // 0 takes the base image's size, a negative size its magnitude.
+    // 0 takes the base image's size, a negative size its magnitude, negated
+    // in 32 bits: the most negative size stays negative and is refused.
     auto size = [](std::int32_t given, std::int32_t base) -> std::int64_t {
-        return given == 0 ? base : given < 0 ? -static_cast<std::int64_t>(given) : given;
+        if (given == 0) return base;
+        return given < 0 ? static_cast<std::int32_t>(0u - static_cast<std::uint32_t>(given)) : given;
     };
     const std::int64_t width = size(WIDTH, BaseLayer.Width);
     const std::int64_t height = size(HEIGHT, BaseLayer.Height);
@@ -60,6 +62,7 @@ std::int32_t Draw::InitLayer(std::int32_t LAYERNUMBER, std::int32_t WIDTH, std::
     layer.BufferSize = static_cast<std::uint32_t>(bytes);
     // assign() keeps the allocation when the size is unchanged and clears it.
     layer.BitmapData.assign(bytes, 0);
+    ++layer.Writes;
     layer.XPos = XPOS;
     layer.YPos = YPOS;
     layer.IndexColor = INDEXCOLOR;
@@ -112,7 +115,13 @@ std::int32_t Draw::KillLayer(std::int32_t LAYERNUMBER) {
     }
     LayerRecord& layer = Layers[static_cast<std::size_t>(LAYERNUMBER - 1)];
     if (!layer.Init) return 1;
-    layer = LayerRecord{};
+    // Only the buffer goes: the rest of the record stays, so a re-created
+    // layer keeps its alpha source and layers blending through this one keep
+    // theirs (an empty buffer reads as opaque).
+    layer.Init = 0;
+    layer.BitmapData = Bytes{};
+    layer.BufferSize = 0;
+    ++layer.Writes;
     const auto entry = std::find(LayerOrder.begin(), LayerOrder.end(), LAYERNUMBER);
     if (entry != LayerOrder.end()) {
         std::move(entry + 1, LayerOrder.end(), entry);
@@ -120,13 +129,6 @@ std::int32_t Draw::KillLayer(std::int32_t LAYERNUMBER) {
     }
     --LayerCount;
 
-    // Layers blending through the killed one lose their alpha source.
-    for (LayerRecord& other : Layers) {
-        if (other.AlphaLayer == LAYERNUMBER) {
-            other.Alpha = nullptr;
-            other.AlphaLayer = 0;
-        }
-    }
     // The target moves to layer 1, or to the first layer drawn when 1 is gone.
     if (ActiveLayer == LAYERNUMBER) {
         const std::int32_t next = Layers[0].Init ? 1 : LayerOrder[0];

@@ -87,6 +87,7 @@ public:
 
     const raster::View& Target() const { return target_; }
     bool Visible() const { return visible_; }
+    const std::uint8_t* Colour() const { return run_.Pixel(); }
 
     // Columns x0..x1 (either order) of row y.
     void Span(Coord y, Coord x0, Coord x1) const {

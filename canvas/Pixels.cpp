@@ -16,6 +16,7 @@ void Draw::PutPixel(std::int32_t X, std::int32_t Y, std::int32_t PCOLOR) {
     // The buffer may hold fewer rows than Height claims only if a program
     // changed the fields by hand; never write past it.
     if (offset + raster::BytesPerPixel > BitmapFileData->size()) return;
+    raster::CountWrite(*this);
     raster::Store(BitmapFileData->data() + offset, PCOLOR >= 0 ? PCOLOR : PenColor);
 }
 
@@ -31,7 +32,7 @@ void Draw::Plot(std::int32_t X, std::int32_t Y, std::int32_t FLAG) {
 }
 
 std::int32_t Draw::GetImagePixel(std::int32_t X, std::int32_t Y) {
-    const raster::View target = raster::Target(*this);
+    const raster::ConstView target = raster::ReadTarget(*this);
     if (!target.Contains(X, Y)) return -1;
     return raster::Load(target.Pixel(X, Y));
 }
@@ -45,6 +46,7 @@ std::int32_t Draw::GetDevicePixel(std::int32_t X, std::int32_t Y) {
 void Draw::Blank(std::int32_t VAL) {
     if (BitmapFileData == nullptr) return;
     Bytes& buffer = *BitmapFileData;
+    raster::CountWrite(*this);
     if (VAL <= 0) {
         std::memset(buffer.data(), 0, buffer.size());
         return;

@@ -3,6 +3,7 @@
 // balances; then the outline.
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -146,11 +147,19 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
         }
         // The exchange sort leaves a sorted list as it is: skip it then.
         const auto sortByX = [&] {
-            if (!std::is_sorted(active.begin(), active.end(),
-                                [](const EdgeRecord& a, const EdgeRecord& b) { return a.XCur < b.XCur; }))
-                SortEdgesX(active);
+            const bool sorted = active.size() == 2 ? active[0].XCur <= active[1].XCur
+                                                   : std::is_sorted(active.begin(), active.end(),
+                                                                    [](const EdgeRecord& a, const EdgeRecord& b) { return a.XCur < b.XCur; });
+            if (!sorted) SortEdgesX(active);
         };
         sortByX();
+        // The first row after which an active edge ends: before it none is removed.
+        const auto firstEnd = [&] {
+            Coord end = std::numeric_limits<Coord>::max();
+            for (const EdgeRecord& e : active) end = std::min(end, e.YTop);
+            return end;
+        };
+        Coord nextEnd = firstEnd();
 
         const paint::Painter fill(target, FILL);
         for (Coord y = yMin; y <= yMax; ++y) {
@@ -176,11 +185,15 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
                 }
             }
             sortByX();
-            for (std::size_t i = 0; i < active.size();) {
-                if (active[i].YTop <= y)
-                    DeleteEdge(active, i);
-                else
-                    ++i;
+            bool changed = false;
+            if (nextEnd <= y) {
+                for (std::size_t i = 0; i < active.size();) {
+                    if (active[i].YTop <= y)
+                        DeleteEdge(active, i);
+                    else
+                        ++i;
+                }
+                changed = true;
             }
             bool joined = false;
             for (; waiting < edges.size() && edges[waiting].YBottom <= y; ++waiting) {
@@ -190,6 +203,7 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
             }
             // Removing edges keeps the order; only new edges can break it.
             if (joined) sortByX();
+            if (changed || joined) nextEnd = firstEnd();
         }
 
         // Without an outline the horizontal edges are drawn in the fill.

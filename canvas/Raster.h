@@ -57,6 +57,37 @@ inline void Replicate(std::uint8_t* first, std::size_t count) {
     }
 }
 
+// memcpy for the short runs of pictures: fixed-size moves, two of them
+// overlapping to cover any length, which compile to a few vector moves
+// instead of a call.
+inline void CopyRun(std::uint8_t* to, const std::uint8_t* from, std::size_t bytes) {
+    auto two = [&](auto block) {
+        constexpr std::size_t n = sizeof block;
+        std::memcpy(&block, from, n);
+        auto tail = block;
+        std::memcpy(&tail, from + bytes - n, n);
+        std::memcpy(to, &block, n);
+        std::memcpy(to + bytes - n, &tail, n);
+    };
+    struct B64 { std::uint8_t b[64]; };
+    struct B32 { std::uint8_t b[32]; };
+    struct B16 { std::uint8_t b[16]; };
+    if (bytes > 128)
+        std::memcpy(to, from, bytes);
+    else if (bytes >= 64)
+        two(B64{});
+    else if (bytes >= 32)
+        two(B32{});
+    else if (bytes >= 16)
+        two(B16{});
+    else if (bytes >= 8)
+        two(std::uint64_t{});
+    else if (bytes >= 4)
+        two(std::uint32_t{});
+    else
+        for (std::size_t i = 0; i < bytes; ++i) to[i] = from[i];
+}
+
 // Fills `count` pixels from `first` with one colour.
 inline void FillPixels(std::uint8_t* first, std::size_t count, std::int32_t colour) {
     if (count == 0) return;
@@ -135,14 +166,31 @@ private:
 using View = BasicView<std::uint8_t>;
 using ConstView = BasicView<const std::uint8_t>;
 
-// The canvas's current drawing target; empty before Init and after Kill.
-inline View Target(Draw& canvas) {
-    if (canvas.BitmapFileData == nullptr) return {};
-    return View(*canvas.BitmapFileData, canvas.Width, canvas.Height);
+// Counts a write into the current drawing target's layer.
+inline void CountWrite(Draw& canvas) {
+    if (canvas.ActiveLayer >= 1 && canvas.ActiveLayer <= MaxLayers)
+        ++canvas.Layers[static_cast<std::size_t>(canvas.ActiveLayer - 1)].Writes;
 }
 
+// The canvas's current drawing target, to draw into: counts a write. Empty
+// before Init and after Kill.
+inline View Target(Draw& canvas) {
+    if (canvas.BitmapFileData == nullptr) return {};
+    CountWrite(canvas);
+    return View(*canvas.BitmapFileData, canvas.Width, canvas.Height);
+}
+// The same, only to read.
+inline ConstView ReadTarget(const Draw& canvas) {
+    if (canvas.BitmapFileData == nullptr) return {};
+    return ConstView(*canvas.BitmapFileData, canvas.Width, canvas.Height);
+}
+
+// A layer's pixels; a caller that writes them counts the write in Writes.
 inline View Of(LayerRecord& layer) {
     return View(layer.BitmapData, layer.Width, layer.Height);
+}
+inline ConstView Of(const LayerRecord& layer) {
+    return ConstView(layer.BitmapData, layer.Width, layer.Height);
 }
 
 }  // namespace canvas::raster

@@ -17,7 +17,7 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path) {
         error_ = errno != 0 ? errno : EIO;
         return;
     }
-    struct stat info {};
+    struct stat& info = info_;
     if (::fstat(fd_, &info) != 0) {
         error_ = errno != 0 ? errno : EIO;
     } else if (!S_ISREG(info.st_mode)) {

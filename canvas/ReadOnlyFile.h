@@ -3,6 +3,8 @@
 // A regular file opened for reading only, closed when it goes out of scope.
 // Private to the canvas.
 
+#include <sys/stat.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -21,6 +23,8 @@ public:
     // as a file that cannot be opened).
     int Error() const { return error_; }
     std::uint64_t Size() const { return size_; }
+    // What the system said about the file when it was opened.
+    const struct stat& Info() const { return info_; }
 
     // Makes `into` the first `count` bytes of the file, or all of it when it
     // is shorter. False on a read error.
@@ -30,6 +34,7 @@ private:
     int fd_ = -1;
     int error_ = 0;
     std::uint64_t size_ = 0;
+    struct stat info_ {};
 };
 
 }  // namespace canvas

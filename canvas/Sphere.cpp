@@ -57,6 +57,9 @@ std::int32_t ToLong(double v) {
 }
 std::int32_t Nearest(double v) { return ToLong(std::round(v)); }  // halves away from zero
 
+// The most rings a map holds: the rings of the largest mapped sphere.
+constexpr std::size_t MaxRings = 512;
+
 // Which ring of a circular sphere of a given size covers each pixel last,
 // relative to the sphere's top-left corner. The rings are drawn by the same
 // ring code as on the canvas, so stamping the map gives the same pixels as
@@ -88,6 +91,11 @@ public:
     // Draws the map at (x, y), ring k in colours[k].
     void Stamp(const raster::View& target, Coord x, Coord y,
                std::span<const std::array<std::uint8_t, 3>> colours) const {
+        std::array<std::uint32_t, MaxRings> wide;  // only the rings' entries are used
+        for (std::size_t k = 0; k < colours.size() && k < wide.size(); ++k) {
+            wide[k] = 0;
+            std::memcpy(&wide[k], colours[k].data(), 3);
+        }
         for (const Row& row : rows_) {
             const Coord canvasY = y + row.y;
             if (canvasY < 1 || canvasY > target.Height()) continue;
@@ -97,7 +105,13 @@ public:
             if (first > last) continue;
             const std::int16_t* cell = &cells_[row.offset + static_cast<std::size_t>(first - left)];
             std::uint8_t* pixel = target.Pixel(static_cast<std::int32_t>(first), static_cast<std::int32_t>(canvasY));
-            for (Coord c = first; c <= last; ++c, ++cell, pixel += raster::BytesPerPixel)
+            Coord c = first;
+            // A row without gaps takes four-byte stores: the fourth byte is
+            // the next pixel's first, written again right after.
+            if (row.solid)
+                for (; c < last; ++c, ++cell, pixel += raster::BytesPerPixel)
+                    std::memcpy(pixel, &wide[static_cast<std::size_t>(*cell)], 4);
+            for (; c <= last; ++c, ++cell, pixel += raster::BytesPerPixel)
                 if (*cell >= 0) std::memcpy(pixel, colours[static_cast<std::size_t>(*cell)].data(), 3);
         }
     }
@@ -136,7 +150,8 @@ private:
             if (first == side_) continue;
             Coord last = side_ - 1;
             while (row[last] < 0) --last;
-            rows_.push_back({gy + origin_, first + origin_, static_cast<std::size_t>(last - first + 1), kept.size()});
+            const bool solid = std::all_of(row + first, row + last + 1, [](std::int16_t cell) { return cell >= 0; });
+            rows_.push_back({gy + origin_, first + origin_, static_cast<std::size_t>(last - first + 1), kept.size(), solid});
             kept.insert(kept.end(), row + first, row + last + 1);
         }
         cells_ = std::move(kept);
@@ -146,6 +161,7 @@ private:
     struct Row {
         Coord y, x;
         std::size_t cells, offset;
+        bool solid;  // every cell covered
     };
     std::vector<Row> rows_;
 
@@ -156,7 +172,7 @@ private:
 
 // Above this size the map would outgrow the cache's purpose; such spheres
 // are drawn ring by ring.
-constexpr Coord MaxMappedSize = 1024;
+constexpr Coord MaxMappedSize = 2 * MaxRings;
 
 const RingMap& MapFor(Coord size) {
     // One map, for the size drawn last: a scene draws spheres of one size.

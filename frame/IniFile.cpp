@@ -7,6 +7,7 @@ namespace frame {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 // Blanks around names and values; a stray carriage return counts as one.
 std::string_view Trim(std::string_view s) {
@@ -56,6 +57,8 @@ IniFile::Line IniFile::Classify(std::string text, std::string ending) {
 
 IniFile IniFile::Parse(std::string_view text) {
     IniFile file;
+    file.byteOrderMark_ = text.starts_with(ByteOrderMark);
+    if (file.byteOrderMark_) text.remove_prefix(ByteOrderMark.size());
     std::size_t start = 0;
     while (start < text.size()) {
         const auto newline = text.find('\n', start);
@@ -76,7 +79,7 @@ IniFile IniFile::Parse(std::string_view text) {
 }
 
 std::string IniFile::Serialize() const {
-    std::string out;
+    std::string out(byteOrderMark_ ? ByteOrderMark : std::string_view());
     for (const Line& line : lines_) {
         out += line.text;
         out += line.ending;

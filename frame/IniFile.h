@@ -16,7 +16,9 @@ namespace frame {
 // "=", keys before the first section) all survive.
 //
 // Section and key names match without regard to ASCII letter case; the
-// first section of a name is the one read and changed.
+// first section of a name is the one read and changed. A UTF-8 byte-order
+// mark at the start (some editors write one) is no part of the first line
+// and is written back as it was.
 class IniFile {
 public:
     // The longest value Get hands out; the rest of a longer value is cut.
@@ -67,6 +69,7 @@ private:
     static Line Classify(std::string text, std::string ending);
 
     std::vector<Line> lines_;
+    bool byteOrderMark_ = false;
 };
 
 }  // namespace frame

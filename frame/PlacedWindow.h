@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "runtime/Types.h"
 
 namespace frame {
@@ -23,6 +25,11 @@ public:
     virtual void SetMinimized(bool minimized) = 0;
     // Whether the user can resize the window; only then is its size kept.
     virtual bool IsResizable() const = 0;
+    // The usable area of every screen now attached.
+    virtual std::vector<runtime::Rect> Screens() const = 0;
+    // What the window covers on the desktop relative to Position(), the
+    // desktop's borders included; the part above the position is the caption.
+    virtual runtime::Rect Outline() const = 0;
 };
 
 }  // namespace frame

@@ -35,6 +35,12 @@ void RuntimeWindowPlacement::SetMinimized(bool minimized) {
 bool RuntimeWindowPlacement::IsResizable() const {
     return window_.IsResizable();
 }
+std::vector<runtime::Rect> RuntimeWindowPlacement::Screens() const {
+    return window_.ScreenAreas();
+}
+runtime::Rect RuntimeWindowPlacement::Outline() const {
+    return window_.Outline();
+}
 
 void SettingsManager::FetchWindow(std::string_view section, runtime::Window& window) {
     RuntimeWindowPlacement placement(window);

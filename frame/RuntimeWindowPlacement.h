@@ -25,6 +25,8 @@ public:
     bool IsMinimized() const override;
     void SetMinimized(bool minimized) override;
     bool IsResizable() const override;
+    std::vector<runtime::Rect> Screens() const override;
+    runtime::Rect Outline() const override;
 
 private:
     runtime::Window& window_;

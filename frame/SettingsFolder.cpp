@@ -1,10 +1,12 @@
 #include "frame/SettingsFolder.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
-#include <system_error>
+#include <cstring>
 #include <vector>
 
 namespace frame {
@@ -30,6 +32,31 @@ std::string HomeFolder() {
     return {};
 }
 
+// Makes `folder` and the folders above it that are missing (new ones only
+// for this user, as the desktop rules ask). On failure `error` names the
+// folder that could not be made and the reason the system gave for it.
+bool MakeFolders(const fs::path& folder, std::string& error) {
+    fs::path partial;
+    for (const fs::path& part : folder) {
+        partial /= part;
+        struct stat info {};
+        if (::stat(partial.c_str(), &info) == 0) {
+            if (S_ISDIR(info.st_mode)) continue;
+            error = partial.string() + " is not a folder";
+            return false;
+        }
+        if (errno != ENOENT) {
+            error = "cannot reach " + partial.string() + ": " + std::strerror(errno);
+            return false;
+        }
+        if (::mkdir(partial.c_str(), 0700) != 0 && errno != EEXIST) {
+            error = "cannot make " + partial.string() + ": " + std::strerror(errno);
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<fs::path> SettingsFolderFor(const char* xdgConfigHome, const char* home) {
@@ -46,11 +73,9 @@ std::optional<fs::path> EnsureSettingsFolder(std::string& error) {
         error = "no home folder for the settings";
         return std::nullopt;
     }
-    std::error_code ec;
-    fs::create_directories(*folder, ec);
-    if (!fs::is_directory(*folder, ec)) {
-        error = "cannot make the settings folder " + folder->string() +
-                (ec ? ": " + ec.message() : std::string());
+    std::string reason;
+    if (!MakeFolders(*folder, reason)) {
+        error = "cannot make the settings folder " + folder->string() + ": " + reason;
         return std::nullopt;
     }
     return folder;

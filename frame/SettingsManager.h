@@ -1,14 +1,17 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "frame/IniFile.h"
 #include "frame/PlacedWindow.h"
+#include "frame/WholeFile.h"
 
 namespace runtime {
 class DebugOutput;
@@ -16,6 +19,8 @@ class Window;
 }  // namespace runtime
 
 namespace frame {
+
+struct WindowInfo;
 
 // One entry of the sector list kept in section "__Dont_Touch_Me__".
 struct Sector {
@@ -31,15 +36,17 @@ struct Sector {
 //
 // Every operation reads the file afresh before it changes it, so entries
 // that another program or a person added meanwhile survive, and writes it
-// atomically. A file that exists but cannot be read is never written (its
-// entries would be lost); write failures go to the debug output as one line
-// and are otherwise silent. Each operation holds the manager's lock.
+// atomically. A file that exists but cannot be read, or is no regular file,
+// is never written (its entries would be lost). Each problem goes to the
+// debug output as one line, once per run, and is otherwise silent. Each
+// operation holds the manager's lock.
 class SettingsManager {
 public:
     static constexpr std::string_view SectorSection = "__Dont_Touch_Me__";
 
-    // `debug` (may be null) receives one line per failed write.
-    explicit SettingsManager(runtime::DebugOutput* debug = nullptr);
+    // `debug` (may be null) receives one line per problem. `write` is the
+    // write call of saves (tests make it fail).
+    explicit SettingsManager(runtime::DebugOutput* debug = nullptr, WriteCall write = ::write);
 
     // Binds to `fileName` in the user's settings folder (created when
     // missing) and reads the sector list. Without a usable folder the
@@ -48,7 +55,9 @@ public:
     // Binds to a file at an exact path (the folder must exist).
     void OpenPath(std::filesystem::path path);
 
-    // Restores the placement remembered in `section`.
+    // Restores the placement remembered in `section`; a window that would be
+    // mostly off the screens goes where it is seen instead, and the
+    // remembered place is kept unless the window is moved from there.
     void FetchWindow(std::string_view section, PlacedWindow& window);
     void FetchWindow(std::string_view section, runtime::Window& window);
     // Remembers the window's placement in `section`.
@@ -68,12 +77,23 @@ private:
     void Save(const IniFile& before, const IniFile& after);
     void ReadSectors(const IniFile& file);
     void WriteSectors(IniFile& file) const;
-    void Debug(const std::string& line) const;
+    void NotSaved(const std::string& reason) const;
+    void KeepRememberedPlace(std::string_view section, WindowInfo& info) const;
+
+    // A window put elsewhere than its remembered place.
+    struct ShownElsewhere {
+        runtime::Point shown;
+        std::int32_t left, top;  // remembered
+    };
 
     mutable std::mutex mutex_;
     runtime::DebugOutput* debug_;
+    WriteCall write_;
     std::optional<std::filesystem::path> path_;
     std::vector<Sector> sectors_;
+    std::vector<bool> inFile_;  // which entries the file had (the others are gaps)
+    std::map<std::string, ShownElsewhere, std::less<>> shownElsewhere_;
+    mutable std::set<std::string> reported_;
 };
 
 }  // namespace frame

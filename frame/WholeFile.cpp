@@ -1,11 +1,17 @@
 #include "frame/WholeFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstring>
+#include <ctime>
+#include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -17,6 +23,11 @@ namespace fs = std::filesystem;
 // Settings files are small; anything far bigger is not one of ours and is
 // left alone rather than read into memory.
 constexpr off_t MaxFileSize = 16 * 1024 * 1024;
+// More links than this in a row is a loop.
+constexpr int MaxLinks = 40;
+// A save takes milliseconds; a temporary file of the earlier form that is
+// this old belongs to no save in progress.
+constexpr std::time_t OldLeftoverAge = 60 * 60;
 
 class UniqueFd {
 public:
@@ -40,9 +51,17 @@ std::string Reason(std::string_view what, const fs::path& path, int error) {
     return std::string(what) + " " + path.string() + ": " + std::strerror(error);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+const char* KindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    return "not a regular file";
+}
+
+bool WriteAll(WriteCall write, int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n == 0) errno = EIO;
@@ -69,11 +88,53 @@ private:
     bool kept_ = false;
 };
 
+// Creates the temporary file; one that is already there under this
+// process's name was left by a dead process that had the same number.
+int CreateTemporary(const fs::path& temporary) {
+    for (int attempt = 0;; ++attempt) {
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST || attempt > 0) return fd;
+        ::unlink(temporary.c_str());
+    }
+}
+
+bool Running(pid_t pid) {
+    return pid == ::getpid() || ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// The process number in ".<name>.tmp-<pid>", or 0 when `entry` is no such name.
+pid_t LeftoverPid(std::string_view entry, std::string_view prefix) {
+    if (!entry.starts_with(prefix)) return 0;
+    const std::string_view digits = entry.substr(prefix.size());
+    // Digits only: kill(-1, 0) would ask about every process.
+    if (digits.empty() || digits.front() < '1' || digits.front() > '9') return 0;
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), pid);
+    if (error != std::errc() || end != digits.data() + digits.size()) return 0;
+    return pid;
+}
+
+// ".<name>." and six letters or digits, as mkstemp made them.
+bool EarlierFormLeftover(std::string_view entry, std::string_view prefix) {
+    if (!entry.starts_with(prefix) || entry.size() != prefix.size() + 6) return false;
+    for (const char c : entry.substr(prefix.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    return true;
+}
+
+// Saves of this process run one at a time, so the temporary file named
+// after the process is only ever written by one of them.
+std::mutex& SaveMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
 }  // namespace
 
 FileText ReadWholeFile(const fs::path& path) {
     FileText result;
-    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a FIFO waits for a writer, for ever.
+    UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (!fd) {
         if (errno == ENOENT) return result;
         result.status = FileText::Status::Unreadable;
@@ -81,9 +142,19 @@ FileText ReadWholeFile(const fs::path& path) {
         return result;
     }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > MaxFileSize) {
+    if (::fstat(fd.Get(), &info) != 0) {
         result.status = FileText::Status::Unreadable;
-        result.error = path.string() + ": not a settings file (not a small regular file)";
+        result.error = Reason("cannot read", path, errno);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.status = FileText::Status::Unreadable;
+        result.error = path.string() + " is " + KindOf(info.st_mode) + ", not a settings file";
+        return result;
+    }
+    if (info.st_size > MaxFileSize) {
+        result.status = FileText::Status::Unreadable;
+        result.error = path.string() + " is too big for a settings file";
         return result;
     }
     std::vector<char> buffer(64 * 1024);
@@ -100,7 +171,7 @@ FileText ReadWholeFile(const fs::path& path) {
         result.bytes.append(buffer.data(), static_cast<std::size_t>(n));
         if (result.bytes.size() > static_cast<std::size_t>(MaxFileSize)) {
             result.status = FileText::Status::Unreadable;
-            result.error = path.string() + ": not a settings file (too big)";
+            result.error = path.string() + " is too big for a settings file";
             result.bytes.clear();
             return result;
         }
@@ -109,39 +180,52 @@ FileText ReadWholeFile(const fs::path& path) {
     return result;
 }
 
-bool WriteWholeFileAtomically(const fs::path& path, std::string_view bytes, std::string& error) {
-    // Write through a symbolic link to the file it names, keeping the link.
-    std::error_code ec;
+fs::path SaveTarget(const fs::path& path) {
     fs::path target = path;
-    if (fs::is_symlink(path, ec)) {
-        fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) target = std::move(resolved);
+    for (int links = 0; links < MaxLinks; ++links) {
+        std::error_code ec;
+        if (!fs::is_symlink(target, ec)) break;
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    return target.lexically_normal();
+}
 
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
+fs::path TemporaryFileFor(const fs::path& target, pid_t pid) {
+    return target.parent_path() /
+           ("." + target.filename().string() + ".tmp-" + std::to_string(pid));
+}
+
+bool WriteWholeFileAtomically(const fs::path& path, std::string_view bytes, std::string& error,
+                              WriteCall write) {
+    const std::lock_guard lock(SaveMutex());
+    const fs::path target = SaveTarget(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const fs::path temporary = TemporaryFileFor(folder / target.filename(), ::getpid());
+
+    UniqueFd fd(CreateTemporary(temporary));
     if (!fd) {
         error = Reason("cannot create a file in", folder, errno);
         return false;
     }
-    const fs::path temporary = pattern;
     TemporaryFile cleanup(temporary);
 
-    // The new file gets the old one's permissions (mkostemp makes it 0600).
+    // The new file gets the old one's permissions (it was made 0600).
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0) ::fchmod(fd.Get(), old.st_mode & 07777);
 
-    if (!WriteAll(fd.Get(), bytes)) {
-        error = Reason("cannot write", temporary, errno);
+    // Errors name the settings file: the temporary one is gone with them.
+    if (!WriteAll(write, fd.Get(), bytes)) {
+        error = Reason("cannot write", target, errno);
         return false;
     }
     if (::fsync(fd.Get()) != 0) {
-        error = Reason("cannot flush", temporary, errno);
+        error = Reason("cannot write", target, errno);
         return false;
     }
     if (!fd.Close()) {
-        error = Reason("cannot close", temporary, errno);
+        error = Reason("cannot write", target, errno);
         return false;
     }
     if (::rename(temporary.c_str(), target.c_str()) != 0) {
@@ -153,6 +237,31 @@ bool WriteWholeFileAtomically(const fs::path& path, std::string_view bytes, std:
     UniqueFd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir) ::fsync(dir.Get());
     return true;
+}
+
+int RemoveLeftoverTemporaryFiles(const fs::path& path) {
+    const fs::path target = SaveTarget(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const std::string earlierPrefix = "." + target.filename().string() + ".";
+    const std::string prefix = earlierPrefix + "tmp-";
+
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) return 0;
+    const std::time_t now = std::time(nullptr);
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        const pid_t pid = LeftoverPid(name, prefix);
+        const bool earlier = pid == 0 && EarlierFormLeftover(name, earlierPrefix);
+        if (pid == 0 && !earlier) continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir.get()), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode))
+            continue;
+        const bool dead = earlier ? now - info.st_mtime > OldLeftoverAge : !Running(pid);
+        if (dead && ::unlinkat(::dirfd(dir.get()), entry->d_name, 0) == 0) ++removed;
+    }
+    return removed;
 }
 
 }  // namespace frame

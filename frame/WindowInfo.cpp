@@ -1,7 +1,11 @@
 #include "frame/WindowInfo.h"
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 #include <string>
+
+#include "frame/VisiblePlace.h"
 
 namespace frame {
 namespace {
@@ -34,6 +38,34 @@ const char* YesNo(bool yes) {
     return yes ? "Yes" : "No";
 }
 
+// An outline's extent once the window's own part changes from `from` to
+// `to` (any number a file holds).
+int Resized(int extent, int from, int to) {
+    const std::int64_t resized = std::int64_t{extent} - from + to;
+    return static_cast<int>(std::clamp<std::int64_t>(resized, 0, std::numeric_limits<int>::max()));
+}
+
+// Where the window goes instead of the remembered place, when that one is
+// too far off the screens; the size checked is the one it is about to get.
+std::optional<runtime::Point> SeenPlace(const WindowInfo& info, const PlacedWindow& window) {
+    if (info.left == runtime::NotGiven && info.top == runtime::NotGiven) return std::nullopt;
+    const runtime::Point now = window.Position();
+    const runtime::Point wanted{info.left != runtime::NotGiven ? info.left : now.x,
+                                info.top != runtime::NotGiven ? info.top : now.y};
+    runtime::Rect outline = window.Outline();
+    if (window.IsResizable()) {
+        const runtime::Size size = window.Size();
+        if (info.width != runtime::NotGiven)
+            outline.width = Resized(outline.width, size.width, info.width);
+        if (info.height != runtime::NotGiven)
+            outline.height = Resized(outline.height, size.height, info.height);
+    }
+    const auto screens = window.Screens();
+    const runtime::Point place = VisiblePlace(wanted, outline, screens);
+    if (place == wanted) return std::nullopt;
+    return place;
+}
+
 }  // namespace
 
 WindowInfo ReadWindowInfo(const IniFile& file, std::string_view section) {
@@ -61,16 +93,18 @@ void WriteWindowInfo(IniFile& file, std::string_view section, const WindowInfo& 
     WriteNumber(file, section, HeightKey, info.height);
 }
 
-void ApplyWindowInfo(const WindowInfo& info, PlacedWindow& window) {
-    if (!info.found) return;
+std::optional<runtime::Point> ApplyWindowInfo(const WindowInfo& info, PlacedWindow& window) {
+    if (!info.found) return std::nullopt;
     if (window.IsMaximized() && !info.maximized) window.SetMaximized(false);
-    window.SetPosition({info.left, info.top});
+    const std::optional<runtime::Point> moved = SeenPlace(info, window);
+    window.SetPosition(moved.value_or(runtime::Point{info.left, info.top}));
     if (window.IsResizable()) {
         if (info.width != runtime::NotGiven) window.SetWidth(info.width);
         if (info.height != runtime::NotGiven) window.SetHeight(info.height);
     }
     if (info.maximized && !window.IsMaximized()) window.SetMaximized(true);
     window.SetMinimized(info.minimized);
+    return moved;
 }
 
 WindowInfo CaptureWindowInfo(const PlacedWindow& window) {

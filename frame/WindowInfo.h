@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "frame/IniFile.h"
@@ -35,7 +36,12 @@ void WriteWindowInfo(IniFile& file, std::string_view section, const WindowInfo& 
 // Puts a found record onto the window: restore from maximized if the record
 // says so, position, size (resizable windows only), maximize, minimized
 // state. A record that was not found changes nothing.
-void ApplyWindowInfo(const WindowInfo& info, PlacedWindow& window);
+//
+// A remembered position at which the window would be mostly off the
+// screens attached now (a screen unplugged, a smaller one, a hand-edited
+// file) is not used: the window goes to the nearest place where it is
+// wholly seen, and that place is returned.
+std::optional<runtime::Point> ApplyWindowInfo(const WindowInfo& info, PlacedWindow& window);
 
 // The window's placement as it is to be remembered: position (and size for
 // a resizable window) only while it is neither maximized nor minimized.

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/Image.h"
 #include "runtime/Types.h"
@@ -28,6 +29,15 @@ struct ScreenInfo {
     int bitsPerPixel = 24;
 };
 
+// What the desktop draws around a window's frame, in screen pixels: the
+// caption lies in `top`.
+struct Borders {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
 struct WindowRequest {
     std::string caption;
     Image icon;           // may be empty
@@ -46,6 +56,9 @@ public:
     virtual ~Platform() = default;
 
     virtual ScreenInfo Screen() const = 0;
+    // The usable area of every screen now attached, in screen pixels (the
+    // desktop's panels left out); the screens may lie side by side.
+    virtual std::vector<Rect> Screens() const { return {Screen().usable}; }
     // Scale at which windows are shown (1 = 96-DPI pixels), or 0 to let the
     // window choose from the screen: the largest quarter step at which the
     // whole window fits in about three quarters of the usable screen, never
@@ -68,7 +81,10 @@ public:
     // Wakes a WaitInput from another thread or a signal handler's helper.
     virtual void Wake() = 0;
 
+    // Top left of the window's frame (inside the desktop's borders).
     virtual Point WindowPosition() const = 0;
+    // The borders of the open window; nullopt where the desktop does not tell.
+    virtual std::optional<Borders> WindowBorders() const { return std::nullopt; }
     virtual void SetWindowPosition(Point topLeft) = 0;
     virtual bool IsMinimized() const = 0;
     virtual bool IsMaximized() const = 0;

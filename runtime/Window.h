@@ -89,6 +89,13 @@ public:
     // Window properties; positions in dialog units.
     Point Position() const;
     void SetPosition(Point dialogUnits);  // NotGiven keeps a coordinate
+    // The usable area of every screen, in dialog units (rounded inwards).
+    std::vector<Rect> ScreenAreas() const;
+    // What the window covers on the desktop relative to Position(), in
+    // dialog units (rounded outwards): its frame with the desktop's borders.
+    // The part above the position is the caption; where the desktop does not
+    // tell its size, a caption of usual height is assumed.
+    Rect Outline() const;
     bool IsMaximized() const;
     bool IsMinimized() const;
     void SetMaximized(bool maximized);

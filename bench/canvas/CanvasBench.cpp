@@ -64,6 +64,20 @@ void Memcpy(benchmark::State& state) {
 }
 BENCHMARK(Memcpy)->Apply(Sizes);
 
+// The limit of composing `layers` full-size layers: each copied from its own
+// buffer onto one base buffer, as many bytes as Display moves.
+void MemcpyLayers(benchmark::State& state, std::size_t layers) {
+    std::vector<std::vector<std::uint8_t>> from(layers, std::vector<std::uint8_t>(BufferBytes(state), 7));
+    std::vector<std::uint8_t> to(BufferBytes(state));
+    for (auto _ : state) {
+        for (const auto& layer : from) std::memcpy(to.data(), layer.data(), to.size());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * to.size()));
+}
+BENCHMARK_CAPTURE(MemcpyLayers, Two, 2)->Apply(Sizes);
+BENCHMARK_CAPTURE(MemcpyLayers, Eight, 8)->Apply(Sizes);
+
 void Blank(benchmark::State& state, std::int32_t colour) {
     Bench b(state);
     for (auto _ : state) {

@@ -93,6 +93,28 @@ TEST(FillIdentityTest, ThickCircleRings) {
             }
 }
 
+// Outlines of polygons of every slope, inside the canvas and cut by it.
+TEST(FillIdentityTest, PolygonOutlines) {
+    const std::vector<std::vector<std::int32_t>> shapes = {
+        {0, 25, 25, 0, 50, 25}, {0, 0, 30, 7, 4, 19}, {0, 0, 0, 9, 13, 9}, {5, 0, 0, 30, 9, 31, 11, 2}};
+    for (const auto& shape : shapes)
+        for (const Placement& p : Placements(50, 30)) {
+            std::vector<std::int32_t> xy = shape;
+            for (std::size_t i = 0; i < xy.size(); i += 2) xy[i] += p.x, xy[i + 1] += p.y;
+            SCOPED_TRACE(::testing::Message() << "polygon at " << p.x << ", " << p.y);
+            ExpectSamePixels([&](Draw& d) { d.Polygon(xy, -1, 0); },
+                             [&](Draw& d) {
+                                 const std::size_t n = xy.size() / 2;
+                                 for (std::size_t k = 0; k < n; ++k) {
+                                     const std::size_t next = (k + 1) % n;
+                                     testing::literal::OutlineLine(d, xy[2 * k], xy[2 * k + 1], xy[2 * next] - xy[2 * k],
+                                                                   xy[2 * next + 1] - xy[2 * k + 1]);
+                                 }
+                             },
+                             0x00FF00);
+        }
+}
+
 TEST(FillIdentityTest, CircleSpheres) {
     for (std::int32_t w : Sizes)
         for (const Placement& p : Placements(w, w))

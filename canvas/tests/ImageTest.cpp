@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
 
 #include <cstdint>
 #include <set>
@@ -171,8 +175,19 @@ TEST_F(ImageTest, TruncatedFileDrawsTheRowsItHolds) {
 TEST_F(ImageTest, TopDownFileIsDrawnUpright) {
     FileBytes bytes = testing::Bitmap24(30, 20, [](std::int32_t x, std::int32_t y) { return Gradient(x, 19 - y); });
     testing::PutLe(bytes, 22, static_cast<std::uint32_t>(-20));
-    Place(folder.Write("topdown.bmp", bytes), 3, 4, -1);
+    const std::string file = folder.Write("topdown.bmp", bytes);
+    Place(file, 3, 4, -1);
     ExpectGradientAt(3, 4);
+    // Keyed, and cut at the top and bottom: the key's pixel keeps the ground.
+    canvas.draw.Blank(Ground);
+    Place(file, 3, -2, Gradient(5, 7));
+    Place(file, 3, 25, Gradient(5, 7));
+    for (const Pixel& p : Rect(1, 1, 40, 30)) {
+        const std::int32_t px = p.first - 3, py = p.second < 20 ? p.second + 2 : p.second - 25;
+        const bool inside = px >= 0 && px < 30 && py >= 0 && py < 20 && (p.second <= 17 || p.second >= 25);
+        const bool keyed = px == 5 && py == 7;
+        ASSERT_EQ(canvas.At(p.first, p.second), inside && !keyed ? Gradient(px, py) : Ground) << p.first << ", " << p.second;
+    }
 }
 
 TEST_F(ImageTest, EightBitFileIsDrawnThroughItsColourTable) {
@@ -205,6 +220,90 @@ TEST_F(ImageTest, TilingAreaBeyondTheCanvas) {
     EXPECT_EQ(Place(star, 2, 31, White, 10, 10, 1), 1);
     EXPECT_EQ(Place(star, 50, 40, White, -15, -15, 1), 0);  // mirrored back onto the canvas
     EXPECT_FALSE(canvas.PixelsOf(Red).empty());
+}
+
+// Pictures installed long ago, as a program's are: the canvas keeps what it
+// read of them. Their times are set back by an hour.
+void Age(const std::string& file, std::filesystem::file_time_type when) {
+    std::filesystem::last_write_time(file, when);
+}
+std::filesystem::file_time_type AnHourAgo() { return std::filesystem::file_time_type::clock::now() - std::chrono::hours(1); }
+
+TEST_F(ImageTest, APictureReadBeforeIsPlacedAsTheFirstTime) {
+    const std::string star = folder.Write("star1.bmp", testing::Bitmap24(7, 7, Star));
+    Age(star, AnHourAgo());
+    FileBytes bytes = testing::Bitmap24(30, 20, Gradient);
+    bytes.resize(54 + 92 * 5 + 90);
+    const std::string shortFile = folder.Write("short.bmp", bytes);
+    Age(shortFile, AnHourAgo());
+    for (int pass = 0; pass < 3; ++pass) {
+        SCOPED_TRACE(pass);
+        canvas.draw.Blank(Ground);
+        canvas.host.messages.clear();
+        EXPECT_EQ(Place(star, 10, 10, White), 0);
+        EXPECT_EQ(Place(star, -3, 27, White), 0);  // cut on two sides
+        EXPECT_EQ(Place(star, 20, 2, -1), 0);      // the same picture unkeyed
+        EXPECT_EQ(Place(star, 30, 12, White, 9, 8, 1), 0);
+        std::set<Pixel> red;
+        for (const Pixel& p : Rect(10, 10, 16, 16))
+            if (p.first == 13 || p.second == 13) red.insert(p);
+        for (const Pixel& p : Rect(1, 27, 3, 30))
+            if (p.first == 0 || p.second == 30) red.insert(p);
+        for (const Pixel& p : Rect(20, 2, 26, 8))
+            if (p.first == 23 || p.second == 5) red.insert(p);
+        for (const Pixel& p : Rect(30, 12, 38, 19))
+            if ((p.first - 30) % 7 == 3 || (p.second - 12) % 7 == 3) red.insert(p);
+        EXPECT_EQ(canvas.PixelsOf(Red), red);
+        EXPECT_EQ(canvas.PixelsOf(White).size(), 49u - 13u);
+        EXPECT_TRUE(canvas.host.messages.empty());
+        EXPECT_EQ(Place(shortFile, 1, 1, -1), 0);
+        EXPECT_EQ(canvas.At(1, 20), Gradient(0, 19));
+        EXPECT_EQ(canvas.LastMessage(), "An error occured in Image, error: " + shortFile +
+                                            " is shorter than its header says, only the rows it holds were drawn.");
+    }
+}
+
+// Whatever changed, the file is read again: new contents of the same size
+// under the old modification time, another size, another file renamed over
+// it, the same contents made unreadable.
+TEST_F(ImageTest, AChangedPictureFileIsReadAgain) {
+    const FileBytes star = testing::Bitmap24(7, 7, Star);
+    const FileBytes other = testing::Bitmap24(7, 7, [](std::int32_t x, std::int32_t) { return x == 0 ? Red : White; });
+    const std::string file = folder.Write("star1.bmp", star);
+    const auto then = AnHourAgo();
+    Age(file, then);
+    ASSERT_EQ(Place(file, 10, 10, White), 0);
+    ASSERT_EQ(canvas.PixelsOf(Red).size(), 13u);
+
+    folder.Write("star1.bmp", other);
+    Age(file, then);
+    canvas.draw.Blank(Ground);
+    ASSERT_EQ(Place(file, 10, 10, White), 0);
+    EXPECT_EQ(canvas.PixelsOf(Red), Rect(10, 10, 10, 16));
+
+    folder.Write("star1.bmp", testing::Bitmap24(2, 7, [](std::int32_t x, std::int32_t) { return x == 1 ? Red : White; }));
+    Age(file, then);
+    canvas.draw.Blank(Ground);
+    ASSERT_EQ(Place(file, 10, 10, White), 0);
+    EXPECT_EQ(canvas.PixelsOf(Red), Rect(11, 10, 11, 16));
+
+    const std::string replacement = folder.Write("new.bmp", star);
+    Age(replacement, then);
+    std::filesystem::rename(replacement, file);
+    canvas.draw.Blank(Ground);
+    ASSERT_EQ(Place(file, 10, 10, White), 0);
+    EXPECT_EQ(canvas.PixelsOf(Red).size(), 13u);
+
+    if (::geteuid() != 0) {  // root reads it anyway
+        ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+        canvas.draw.Blank(Ground);
+        EXPECT_NE(Place(file, 10, 10, White), 0);
+        EXPECT_TRUE(canvas.PixelsNot(Ground).empty());
+    }
+    std::filesystem::remove(file);
+    canvas.draw.Blank(Ground);
+    EXPECT_NE(Place(file, 10, 10, White), 0);
+    EXPECT_TRUE(canvas.PixelsNot(Ground).empty());
 }
 
 TEST_F(ImageTest, DimensionsOfAFile) {

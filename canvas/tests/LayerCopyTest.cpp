@@ -9,6 +9,7 @@ namespace canvas {
 namespace {
 
 using testing::CanvasTest;
+using testing::OpenDraw;
 
 constexpr std::int32_t kBackground = 0x0000AA;
 
@@ -152,13 +153,17 @@ TEST_P(TransparencyTest, PixelsOfTheIndexColourLetTheLayerBelowShow) {
     ASSERT_EQ(canvas.WithLayer("1"), 1);
 
     ASSERT_EQ(canvas.IndexTransparency(2, c.indexColor, 1), 1);
-    canvas.Display();
     std::size_t i = 0;
-    for (std::int32_t y = 1; y <= 3; ++y)
-        for (std::int32_t x = 1; x <= 157; ++x, ++i) {
-            const std::int32_t drawn = x % 3 == 0 ? (c.keyPixel ^ 0x010000) & 0xFFFFFF : Marker(x, y);
-            ASSERT_EQ(BasePixel(x, y), isKey[i] ? kBackground : drawn) << x << "," << y;
-        }
+    // Once as drawn, then again unchanged, when the opaque runs are reused.
+    for (int pass = 0; pass < 3; ++pass) {
+        canvas.Display();
+        i = 0;
+        for (std::int32_t y = 1; y <= 3; ++y)
+            for (std::int32_t x = 1; x <= 157; ++x, ++i) {
+                const std::int32_t drawn = x % 3 == 0 ? (c.keyPixel ^ 0x010000) & 0xFFFFFF : Marker(x, y);
+                ASSERT_EQ(BasePixel(x, y), isKey[i] ? kBackground : drawn) << x << "," << y << " pass " << pass;
+            }
+    }
 
     // Without the flag the key colour covers the layer below again.
     ASSERT_EQ(canvas.IndexTransparency(2, c.indexColor, 0), 1);
@@ -174,6 +179,113 @@ TEST_P(TransparencyTest, PixelsOfTheIndexColourLetTheLayerBelowShow) {
 INSTANTIATE_TEST_SUITE_P(Keys, TransparencyTest,
                          ::testing::Values(KeyCase{0xFFFFFF, 0xFFFFFF}, KeyCase{-1, 0xFFFFFF}, KeyCase{0, 0},
                                            KeyCase{0x7F123456, 0x123456}));
+
+// A keyed layer shown again and again, changed in between by each way of
+// changing a layer: every change shows at the next Display, although the
+// unchanged layer was copied from what was learnt about its pixels.
+constexpr std::int32_t kChanged = 0x123456;
+constexpr std::int32_t kRed = 0x0000FF;
+struct Change {
+    const char* name;
+    std::function<void(OpenDraw&)> change;
+    std::int32_t at3x2, at25x1;  // the base pixels after it
+};
+void PrintTo(const Change& change, std::ostream* out) { *out << change.name; }
+
+class KeyedLayerChangeTest : public CanvasTest, public ::testing::WithParamInterface<Change> {
+protected:
+    void SetUp() override {
+        Bind(40, 4);
+        canvas.Blank(kBackground);
+        ASSERT_EQ(canvas.InitLayer(2, 0, 0, 1, 1, 0xFFFFFF, ModeIndex), 1);
+        ASSERT_EQ(canvas.InitLayer(3, 0, 0, 1, 1, -1, ModeHidden), 1);
+        Paint(3, kChanged);
+        Paint(2, 0xFFFFFF);
+        ASSERT_EQ(canvas.WithLayer("2"), 1);
+        for (std::int32_t x = 20; x <= 40; ++x) canvas.PutPixel(x, 1, kRed);
+    }
+};
+
+TEST_P(KeyedLayerChangeTest, ShowsAtTheNextDisplay) {
+    for (int pass = 0; pass < 3; ++pass) canvas.Display();
+    ASSERT_EQ(BasePixel(3, 2), kBackground);
+    ASSERT_EQ(BasePixel(25, 1), kRed);
+    GetParam().change(canvas);
+    canvas.Display();
+    EXPECT_EQ(BasePixel(3, 2), GetParam().at3x2);
+    EXPECT_EQ(BasePixel(25, 1), GetParam().at25x1);
+    EXPECT_EQ(BasePixel(4, 2), GetParam().at3x2 == kChanged ? kBackground : GetParam().at3x2);
+}
+
+const Change kChanges[] = {
+    {"PutPixel", [](OpenDraw& d) { d.PutPixel(3, 2, kChanged); }, kChanged, kRed},
+    {"Plot", [](OpenDraw& d) { d.SetPenColor(kChanged); d.Plot(3, 2, 0); }, kChanged, kRed},
+    {"Line", [](OpenDraw& d) { d.SetPenColor(kChanged); d.Line(3, 2, 0, 1); d.PutPixel(3, 3, 0xFFFFFF); }, kChanged, kRed},
+    {"Box", [](OpenDraw& d) { d.SetPenColor(-1); d.Box(2, 2, 2, 1, kChanged); }, kChanged, kRed},
+    {"Ellipse", [](OpenDraw& d) { d.SetPenColor(kChanged); d.Ellipse(3, 2, 1, 1, -1); }, kChanged, kRed},
+    {"Polygon", [](OpenDraw& d) {
+         d.SetPenColor(kChanged);
+         const std::int32_t xy[] = {3, 2, 3, 2, 3, 2};
+         d.Polygon(xy, -1, 0);
+     }, kChanged, kRed},
+    {"CopyLayer", [](OpenDraw& d) { d.CopyLayer(3, 1, 1, 1, 1, 2, 3, 2); }, kChanged, kRed},
+    {"Blank", [](OpenDraw& d) { d.Blank(0x00FF00); }, 0x00FF00, 0x00FF00},
+    {"GetDisplay", [](OpenDraw& d) {
+         // Layer 2 takes the composed picture with a changed pixel of layer 1.
+         d.WithLayer("1");
+         d.PutPixel(3, 2, kChanged);
+         d.Display();
+         d.PutPixel(3, 2, kBackground);
+         d.WithLayer("2");
+         d.GetDisplay();
+     }, kChanged, kRed},
+    {"IndexColour", [](OpenDraw& d) { d.IndexTransparency(2, kRed, 1); }, 0xFFFFFF, kBackground},
+    {"InitLayer", [](OpenDraw& d) { d.InitLayer(2, 0, 0, 1, 1, 0xFFFFFF, ModeIndex); }, 0, 0},
+    {"KillAndInitLayer", [](OpenDraw& d) {
+         d.KillLayer(2);
+         d.InitLayer(2, 0, 0, 1, 1, 0xFFFFFF, ModeIndex);
+     }, 0, 0},
+    {"ResizeLayer", [](OpenDraw& d) { d.ResizeLayer(2, 20, 4, 0); }, 0, kBackground},
+};
+
+INSTANTIATE_TEST_SUITE_P(Changes, KeyedLayerChangeTest, ::testing::ValuesIn(kChanges),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Layers wholly covered by an opaque layer above are not copied; the picture
+// is the same as if they were.
+TEST_F(CompositionTest, CoveredLayersLeaveThePictureAsIfCopied) {
+    struct Case {
+        const char* name;
+        std::int32_t coverX, coverY, coverWidth;  // layer 4, opaque, above the others
+        std::uint8_t coverMode;
+    };
+    const Case cases[] = {
+        {"whole", 1, 1, 10, 0}, {"shifted", 2, 1, 10, 0}, {"narrow", 1, 1, 6, 0},
+        {"keyed", 1, 1, 10, ModeIndex}, {"hidden", 1, 1, 10, ModeHidden},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bind(10, 10);
+        AddMarkedLayer(2, 4, 4, 3, 3);
+        AddMarkedLayer(3, 10, 10, 1, 1);
+        ASSERT_EQ(canvas.InitLayer(4, c.coverWidth, 10, c.coverX, c.coverY, 0x00FF00, c.coverMode), 1);
+        Paint(4, 0x00FF00);
+        ASSERT_EQ(canvas.WithLayer("4"), 1);
+        canvas.PutPixel(1, 1, 0x0000FF);
+        canvas.Display();
+        const Bytes shown = canvas.BaseLayer.BitmapData;
+
+        // The same picture built by copying every layer, lowest first.
+        canvas.BaseLayer.BitmapData.assign(canvas.BaseLayer.BitmapData.size(), 0);
+        for (std::int32_t n : {1, 2, 3, 4}) {
+            const LayerRecord& layer = canvas.Layers[static_cast<std::size_t>(n - 1)];
+            if (layer.DisplayMode & ModeHidden) continue;
+            canvas.CopyLayer(n, 1, 1, layer.Width, layer.Height, 0, layer.XPos, layer.YPos);
+        }
+        EXPECT_EQ(Bytes(shown.begin() + 54, shown.end()),
+                  Bytes(canvas.BaseLayer.BitmapData.begin() + 54, canvas.BaseLayer.BitmapData.end()));
+    }
+}
 
 class AlphaTest : public CanvasTest {
 protected:
@@ -245,6 +357,26 @@ TEST_F(AlphaTest, AKilledAlphaSourceIsNoLongerUsed) {
     ASSERT_EQ(canvas.KillLayer(3), 1);
     canvas.Display();
     for (std::int32_t x = 1; x <= 4; ++x) EXPECT_EQ(BasePixel(x, 1), 100);
+}
+
+// The link outlives the kill: the re-created source blends again, and so
+// does a re-created layer through its old source.
+TEST_F(AlphaTest, ReCreatedLayersBlendThroughTheirOldLink) {
+    ASSERT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    ASSERT_EQ(canvas.KillLayer(3), 1);
+    ASSERT_EQ(canvas.InitLayer(3, 0, 0, 1, 1, -1, ModeHidden), 1);
+    ASSERT_EQ(canvas.WithLayer("3"), 1);
+    canvas.PutPixel(2, 1, 0x0000FF);  // invisible there
+    canvas.Display();
+    EXPECT_EQ(BasePixel(1, 1), 100);
+    EXPECT_EQ(BasePixel(2, 1), 200);
+
+    ASSERT_EQ(canvas.KillLayer(2), 1);
+    ASSERT_EQ(canvas.InitLayer(2, 0, 0, 1, 1, -1, ModeAlpha), 1);
+    Paint(2, 0x000064);
+    canvas.Display();
+    EXPECT_EQ(BasePixel(1, 1), 100);
+    EXPECT_EQ(BasePixel(2, 1), 200);
 }
 
 }  // namespace

@@ -158,15 +158,43 @@ TEST_F(LayerTest, HideShowAndTransparencyFlags) {
     EXPECT_EQ(canvas.Layers[1].DisplayMode, ModeAlpha | ModeIndex);
 }
 
-TEST_F(LayerTest, AlphaSourcesAreAttachedAndDetachedWithTheirLayer) {
+// Nothing detaches an alpha source: killing either layer and creating it
+// again keeps the link, in both directions.
+TEST_F(LayerTest, AlphaLinksOutliveKillingEitherLayer) {
     AddLayers({2, 3});
     EXPECT_EQ(canvas.HasAlpha(2), 0);
-    EXPECT_EQ(canvas.AddAlpha(2, 3, ChannelRed), 1);
+    EXPECT_EQ(canvas.AddAlpha(2, 3, ChannelGreen), 1);
     EXPECT_EQ(canvas.HasAlpha(2), 1);
-    EXPECT_EQ(canvas.Layers[1].AlphaLayer, 3);
-    ASSERT_EQ(canvas.KillLayer(3), 1);
-    EXPECT_EQ(canvas.HasAlpha(2), 0);
+    for (std::int32_t killed : {3, 2}) {
+        ASSERT_EQ(canvas.KillLayer(killed), 1);
+        EXPECT_EQ(canvas.Layers[static_cast<std::size_t>(killed - 1)].Init, 0);
+        EXPECT_TRUE(canvas.Layers[static_cast<std::size_t>(killed - 1)].BitmapData.empty());
+        EXPECT_EQ(canvas.HasAlpha(2), 1) << killed;
+        ASSERT_EQ(canvas.InitLayer(killed, 4, 4, 2, 2, -1, 0), 1);
+        EXPECT_EQ(canvas.HasAlpha(2), 1) << killed;
+        EXPECT_EQ(canvas.Layers[1].Alpha, &canvas.Layers[2].BitmapData);
+        EXPECT_EQ(canvas.Layers[1].AlphaLayer, 3);
+        EXPECT_EQ(canvas.Layers[1].AlphaChannel, ChannelGreen);
+    }
     for (std::int32_t n : {0, -1, 256, INT32_MIN}) EXPECT_EQ(canvas.HasAlpha(n), 0);
+}
+
+TEST_F(LayerTest, EmptyLayerRecordsHoldZerosAfterInit) {
+    for (std::size_t n = 1; n < canvas.Layers.size(); ++n) {
+        const LayerRecord& layer = canvas.Layers[n];
+        EXPECT_EQ(layer.XPos, 0) << n + 1;
+        EXPECT_EQ(layer.YPos, 0) << n + 1;
+        EXPECT_EQ(layer.Width | layer.Height | layer.AlphaLayer | layer.IndexColor, 0) << n + 1;
+        EXPECT_EQ(layer.AlphaChannel | layer.ZeroPad | layer.DisplayMode | layer.Init, 0) << n + 1;
+        EXPECT_EQ(layer.BufferSize, 0u) << n + 1;
+        EXPECT_EQ(layer.Alpha, nullptr) << n + 1;
+        EXPECT_TRUE(layer.BitmapData.empty()) << n + 1;
+    }
+    // A new object's records start at (1, 1) until Init clears them.
+    EXPECT_EQ(LayerRecord{}.XPos, 1);
+    EXPECT_EQ(LayerRecord{}.YPos, 1);
+    EXPECT_EQ(canvas.BaseLayer.XPos, 1);
+    EXPECT_EQ(canvas.BaseLayer.YPos, 1);
 }
 
 // Every refused call: its result, its report, and nothing changed.
@@ -205,7 +233,12 @@ const Refusal kRefusals[] = {
      "InitLayer, error: Invalid layer number, value out of valid range: 0. Layer number must be greater than 0 and less than Draw:numLayers."},
     {"InitLayerHuge", [](Draw& d) { return d.InitLayer(4, 100000, 100000, 1, 1, -1, 0); },
      "InitLayer, error: Cannot create a layer of more than 4 GB."},
-    {"InitLayerMostNegative", [](Draw& d) { return d.InitLayer(4, INT32_MIN, 1, 1, 1, -1, 0); },
+    // Negated in 32 bits the most negative size stays negative.
+    {"InitLayerMostNegativeWidth", [](Draw& d) { return d.InitLayer(4, INT32_MIN, 1, 1, 1, -1, 0); },
+     "InitLayer, error: Cannot create a layer with width or height less than 1."},
+    {"InitLayerMostNegativeHeight", [](Draw& d) { return d.InitLayer(4, 5, INT32_MIN, 1, 1, -1, 0); },
+     "InitLayer, error: Cannot create a layer with width or height less than 1."},
+    {"InitLayerLargestNegative", [](Draw& d) { return d.InitLayer(4, INT32_MIN + 1, 100, 1, 1, -1, 0); },
      "InitLayer, error: Cannot create a layer of more than 4 GB."},
     {"WithLayerMissing", [](Draw& d) { return d.WithLayer("4"); },
      "WithLayer(), error: Invalid layer. Layers must be initialised by calling InitLayer() before being drawn to."},

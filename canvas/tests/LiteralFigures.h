@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 
 #include "canvas/Draw.h"
 
@@ -21,6 +22,29 @@ inline void Row(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w, std::in
 inline void Normalise(std::int32_t& x, std::int32_t& y, std::int32_t& w, std::int32_t& h) {
     if (w < 0) x -= -w, w = -w;
     if (h < 0) y -= -h, h = -h;
+}
+
+// The polygon outline's line from (x, y) to (x + w, y + h): a Bresenham
+// walk, every pixel through PutPixel in the pen colour.
+inline void OutlineLine(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    const std::int32_t endX = x + w, endY = y + h;
+    const std::int32_t dx = std::abs(w), dy = std::abs(h);
+    const std::int32_t sx = endX >= x ? 1 : -1, sy = endY >= y ? 1 : -1;
+    if (dx >= dy) {
+        for (std::int32_t e = 2 * dy - dx;; x += sx) {
+            d.PutPixel(x, y, -1);
+            if (x == endX) break;
+            if (e >= 0) y += sy, e -= 2 * dx;
+            e += 2 * dy;
+        }
+    } else {
+        for (std::int32_t e = 2 * dx - dy;; y += sy) {
+            d.PutPixel(x, y, -1);
+            if (y == endY) break;
+            if (e >= 0) x += sx, e -= 2 * dy;
+            e += 2 * dx;
+        }
+    }
 }
 
 // Box with non-zero sizes.

@@ -15,6 +15,9 @@ public:
     bool maximized = false;
     bool minimized = false;
     bool resizable = false;
+    // One large screen and no caption: every place the tests use is on it.
+    std::vector<runtime::Rect> screens = std::vector(1, runtime::Rect{-5000, -5000, 10000, 10000});
+    int caption = 0;
     std::vector<std::string> calls;
 
     runtime::Point Position() const override { return position; }
@@ -43,6 +46,10 @@ public:
         minimized = on;
     }
     bool IsResizable() const override { return resizable; }
+    std::vector<runtime::Rect> Screens() const override { return screens; }
+    runtime::Rect Outline() const override {
+        return {0, -caption, size.width, size.height + caption};
+    }
 
 private:
     static std::string Text(int v) { return v == runtime::NotGiven ? "-" : std::to_string(v); }

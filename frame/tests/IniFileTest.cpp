@@ -39,6 +39,9 @@ const TextCase kFiles[] = {
     {"duplicate sections", "[Main]\nA=1\n[Main]\nA=2\n"},
     {"unclosed header", "[Main\nA=1\n"},
     {"utf-8 and tabs", "[Fenêtre]\n\tclé\t=\tvaleur ünd mehr\t\n"},
+    {"byte-order mark", "\xEF\xBB\xBF[Main]\r\nXPos=40\r\n"},
+    {"only a byte-order mark", "\xEF\xBB\xBF"},
+    {"byte-order mark in the middle", "[Main]\n\xEF\xBB\xBF[Other]\n"},
 };
 
 class IniFileRoundTrip : public ::testing::TestWithParam<TextCase> {};
@@ -91,6 +94,8 @@ const FindCase kFinds[] = {
     {"line with a nul byte", "[Main]\nXPos=\0 12\n"s, std::nullopt},
     {"value cut at 1023", "[Main]\nXPos=" + std::string(5000, 'x') + "\n", std::string(1023, 'x')},
     {"next section ends the search", "[Main]\n[Other]\nXPos=1\n", std::nullopt},
+    {"byte-order mark before the first section", "\xEF\xBB\xBF[Main]\nXPos=12\n", "12"},
+    {"byte-order mark before the first key", "\xEF\xBB\xBFXPos=1\n[Main]\n", std::nullopt},
 };
 
 class IniFileFind : public ::testing::TestWithParam<FindCase> {};
@@ -119,6 +124,13 @@ std::string SetB2(std::string text) {
     IniFile file = IniFile::Parse(text);
     EXPECT_TRUE(file.Set("Main", "B", "2"));
     return file.Serialize();
+}
+
+// The mark stays in front; the section behind it is the one changed.
+TEST(IniFileSet, ChangesTheFirstSectionBehindAByteOrderMark) {
+    IniFile file = IniFile::Parse("\xEF\xBB\xBF[Main]\nXPos=1\n");
+    ASSERT_TRUE(file.Set("Main", "XPos", "2"));
+    EXPECT_EQ(file.Serialize(), "\xEF\xBB\xBF[Main]\nXPos=2\n");
 }
 
 TEST(IniFileSet, PlacesTheLineWherePeopleExpectIt) {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include "frame/SettingsManager.h"
 #include "frame/tests/FakeWindow.h"
 #include "frame/tests/TempFolder.h"
+#include "frame/tests/Unprivileged.h"
 #include "runtime/Services.h"
 
 namespace frame {
@@ -190,14 +192,30 @@ TEST_F(SettingsManagerTest, DamagedSectorListsAreReadSafely) {
          {},
          "Sectors=0\nSectors_1=a,b,c\n"},
         {"negative count", "Sectors=-3\n", {}, "Sectors=0\n"},
-        {"count far beyond the entries",
-         "Sectors=2000000000\nSectors_1=a,b,c\n",
-         {{"a", "b", "c"}, {"", "", ""}},
-         "Sectors=2\nSectors_1=a,b,c\nSectors_2=,,\n"},
+        // A bogus count ends at the last real entry; the count key is no
+        // entry, and no entry is ever made up.
+        {"huge count, no entries", "Sectors=2147483647\n", {}, "Sectors=0\n"},
+        {"huge count, one entry",
+         "Sectors=2147483647\nSectors_1=a,b,c\n",
+         {{"a", "b", "c"}},
+         "Sectors=1\nSectors_1=a,b,c\n"},
+        {"huge count, three entries",
+         "Sectors=2147483647\nSectors_1=a,b,c\nSectors_2=d,e,f\nSectors_3=g,h,i\n",
+         {{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}},
+         "Sectors=3\nSectors_1=a,b,c\nSectors_2=d,e,f\nSectors_3=g,h,i\n"},
+        {"count beyond the entries, keys that only look like entries",
+         "Sectors=5\nSectors_1=a,b,c\nSectors_02=x,y,z\nSectors_+3=x,y,z\nSectorsX=1\n",
+         {{"a", "b", "c"}},
+         "Sectors=1\nSectors_1=a,b,c\nSectors_02=x,y,z\nSectors_+3=x,y,z\nSectorsX=1\n"},
+        // A file whose count and entries disagree keeps every entry.
         {"missing entry",
          "Sectors=3\nSectors_1=a,b,c\nSectors_3=x,y,z\n",
          {{"a", "b", "c"}, {"", "", ""}, {"x", "y", "z"}},
-         "Sectors=3\nSectors_1=a,b,c\nSectors_3=x,y,z\nSectors_2=,,\n"},
+         "Sectors=3\nSectors_1=a,b,c\nSectors_3=x,y,z\n"},
+        {"more entries than the count",
+         "Sectors=1\nSectors_1=a,b,c\nSectors_2=d,e,f\n",
+         {{"a", "b", "c"}},
+         "Sectors=1\nSectors_1=a,b,c\nSectors_2=d,e,f\n"},
         {"short entry",
          "Sectors=1\nSectors_1=only\n",
          {{"only", "", ""}},
@@ -264,7 +282,11 @@ TEST_F(SettingsManagerTest, WriteFailuresAreOneDebugLineAndNothingElse) {
     settings.UpdateWindow("Main", window);
     settings.Close();
     EXPECT_FALSE(fs::exists(File()));
-    EXPECT_EQ(debug_.lines.size(), 2u);  // one per failed write
+    // Both writes fail for the same reason: said once, naming the folder.
+    ASSERT_EQ(debug_.lines.size(), 1u);
+    EXPECT_NE(debug_.lines[0].find(File().parent_path().string() + ": No such file or directory"),
+              std::string::npos)
+        << debug_.lines[0];
 }
 
 TEST_F(SettingsManagerTest, UnchangedFileIsNotRewritten) {
@@ -276,6 +298,127 @@ TEST_F(SettingsManagerTest, UnchangedFileIsNotRewritten) {
     struct stat after {};
     ASSERT_EQ(::stat(File().c_str(), &after), 0);
     EXPECT_EQ(before.st_ino, after.st_ino);
+}
+
+// As some editors save it: the mark is no part of "[Main]", and stays.
+TEST_F(SettingsManagerTest, AByteOrderMarkIsReadAsNothingAndKept) {
+    const std::string placement = "[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=40\r\nYPos=30\r\n";
+    Given("\xEF\xBB\xBF" + placement);
+    FakeWindow window;
+    Run(window);
+    EXPECT_EQ(window.position, (runtime::Point{40, 30}));
+    EXPECT_EQ(ReadFile(File()),
+              "\xEF\xBB\xBF" + placement + "\r\n[__Dont_Touch_Me__]\r\nSectors=0\r\n");
+}
+
+// A FIFO, socket or folder in place of the file is neither waited on nor
+// replaced; one line says why nothing is saved.
+TEST_F(SettingsManagerTest, NoRegularFileIsNeverWaitedOnNorReplaced) {
+    fs::create_directories(File().parent_path());
+    ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
+    FakeWindow window;
+    Run(window, [](FakeWindow& w) { w.position = {40, 30}; });
+    EXPECT_TRUE(fs::is_fifo(File()));
+    EXPECT_EQ(debug_.lines, (std::vector<std::string>{"settings are not saved: " + File().string() +
+                                                      " is a FIFO, not a settings file\n"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(File().parent_path()), fs::directory_iterator()),
+              1);
+}
+
+// People keep their settings under version control and link them in.
+TEST_F(SettingsManagerTest, ASymbolicLinkIsReadThroughAndItsTargetSaved) {
+    const fs::path target = temp_.Path() / "dotfiles" / "abacor.INI";
+    testing::Given(target, "[Main]\nMaximize=No\nMinimize=No\nXPos=40\nYPos=30\n");
+    fs::create_directories(File().parent_path());
+    fs::create_symlink("../dotfiles/abacor.INI", File());
+    FakeWindow window;
+    Run(window, [](FakeWindow& w) {
+        EXPECT_EQ(w.position, (runtime::Point{40, 30}));
+        w.position = {41, 31};
+    });
+    EXPECT_TRUE(fs::is_symlink(File()));
+    EXPECT_EQ(
+        ReadFile(target),
+        "[Main]\nMaximize=No\nMinimize=No\nXPos=41\nYPos=31\n\n[__Dont_Touch_Me__]\nSectors=0\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(target.parent_path()), fs::directory_iterator()),
+              1);
+    EXPECT_TRUE(debug_.lines.empty());
+}
+
+ssize_t FullDisk(int, const void*, std::size_t) {
+    errno = ENOSPC;
+    return -1;
+}
+
+// A run that cannot save says so once, with the file and the reason, and
+// leaves no temporary file.
+TEST_F(SettingsManagerTest, AFullDiskIsOneLineAndLeavesNoTemporaryFile) {
+    Given("[Main]\nMaximize=No\nMinimize=No\nXPos=1\nYPos=2\n");
+    Lines debug;
+    SettingsManager settings(&debug, FullDisk);
+    FakeWindow window;
+    settings.Open("abacor.INI");
+    settings.FetchWindow("Main", window);
+    window.position = {40, 30};
+    settings.UpdateWindow("Main", window);
+    settings.Close();
+    EXPECT_EQ(debug.lines,
+              (std::vector<std::string>{"settings are not saved: cannot write " + File().string() +
+                                        ": No space left on device\n"}));
+    EXPECT_EQ(ReadFile(File()), "[Main]\nMaximize=No\nMinimize=No\nXPos=1\nYPos=2\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(File().parent_path()), fs::directory_iterator()),
+              1);
+}
+
+// Read-only folders, as a user whom permissions bind: the settings folder
+// itself, and one above the settings folder that is still to be made.
+TEST_F(SettingsManagerTest, AReadOnlyFolderIsOneLineNamingItAndLeavesNoTemporaryFile) {
+    Given("[Main]\nMaximize=No\nMinimize=No\nXPos=1\nYPos=2\n");
+    fs::create_directories(temp_.Path() / "locked");
+    const fs::path settingsFolder = File().parent_path();
+    ::chmod(settingsFolder.c_str(), 0555);
+    ::chmod((temp_.Path() / "locked").c_str(), 0555);
+
+    const auto run = [&] {
+        Lines debug;
+        SettingsManager settings(&debug);
+        FakeWindow window;
+        settings.Open("abacor.INI");
+        settings.FetchWindow("Main", window);
+        window.position = {40, 30};
+        settings.UpdateWindow("Main", window);
+        settings.Close();
+        std::string all;
+        for (const std::string& line : debug.lines) all += line;
+        return all;
+    };
+    EXPECT_EQ(testing::AsUnprivileged(temp_.Path(), run),
+              "settings are not saved: cannot create a file in " + settingsFolder.string() +
+                  ": Permission denied\n");
+    EXPECT_EQ(ReadFile(File()), "[Main]\nMaximize=No\nMinimize=No\nXPos=1\nYPos=2\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(settingsFolder), fs::directory_iterator()), 1);
+
+    const fs::path config = temp_.Path() / "locked" / "config";
+    const ScopedEnv lockedConfig("XDG_CONFIG_HOME", config.string());
+    EXPECT_EQ(testing::AsUnprivileged(temp_.Path(), run),
+              "settings are not saved: cannot make the settings folder " +
+                  (config / "korvanda").string() + ": cannot make " + config.string() +
+                  ": Permission denied\n");
+}
+
+TEST_F(SettingsManagerTest, OpeningRemovesWhatKilledSavesLeft) {
+    Given("[Main]\n");
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const fs::path leftover = TemporaryFileFor(File(), dead);
+    const fs::path running = TemporaryFileFor(File(), 1);
+    WriteFile(leftover, "half a save");
+    WriteFile(running, "a save going on");
+    SettingsManager settings;
+    settings.Open("abacor.INI");
+    EXPECT_FALSE(fs::exists(leftover));
+    EXPECT_TRUE(fs::exists(running));
 }
 
 TEST_F(SettingsManagerTest, OnlyTheBareFileNameIsUsed) {

@@ -72,6 +72,39 @@ TEST_F(Properties, PositionRoundTripsInDialogUnits) {
     EXPECT_NEAR(px.y, 30 * f.window->DialogUnitY(), 1.0);
 }
 
+// Screens and the window's outline in dialog units, at any scale: a screen
+// is rounded inwards (a place on it is on it), the outline outwards.
+TEST(WindowGeometry, ScreensAndOutlineInDialogUnits) {
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        Fixture f(scale);
+        f.headless.platform->screens = {{0, 0, 1366, 768}, {1366, -200, 1920, 1080}};
+        const double perX = scale * f.window->DialogUnitX(), perY = scale * f.window->DialogUnitY();
+        const std::vector<Rect> areas = f.window->ScreenAreas();
+        ASSERT_EQ(areas.size(), 2u);
+        for (std::size_t i = 0; i < areas.size(); ++i) {
+            const Rect& a = areas[i];
+            const Rect& s = f.headless.platform->screens[i];
+            EXPECT_GE(a.x * perX, s.x) << scale;
+            EXPECT_GE(a.y * perY, s.y) << scale;
+            EXPECT_LE((a.x + a.width) * perX, s.x + s.width) << scale;
+            EXPECT_LE((a.y + a.height) * perY, s.y + s.height) << scale;
+            EXPECT_GT((a.x + a.width + 1) * perX, s.x + s.width) << scale;
+        }
+
+        const Size frame = f.headless.platform->lastRequest.frameSize;
+        const Rect usual = f.window->Outline();  // the desktop tells nothing: a usual caption
+        EXPECT_LE(usual.y * perY, -30 * scale) << scale;
+        EXPECT_GE((usual.x + usual.width) * perX, frame.width) << scale;
+        f.headless.platform->borders = Borders{3, 40, 3, 3};
+        const Rect told = f.window->Outline();
+        EXPECT_LE(told.x * perX, -3) << scale;
+        EXPECT_LE(told.y * perY, -40) << scale;
+        EXPECT_GT((told.y + 1) * perY, -40) << scale;
+        EXPECT_GE((told.x + told.width) * perX, frame.width + 3) << scale;
+        EXPECT_GE((told.y + told.height) * perY, frame.height + 3) << scale;
+    }
+}
+
 TEST_F(Properties, WindowStateGoesToTheDesktop) {
     f.window->SetMaximized(true);
     EXPECT_TRUE(f.window->IsMaximized());

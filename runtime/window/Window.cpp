@@ -219,6 +219,46 @@ void Window::SetPosition(Point units) {
     }
 }
 
+namespace {
+
+// Dialog units from screen pixels, for edges that must stay inside (inwards)
+// or that must not be cut (outwards).
+int Inwards(int pixels, double perUnit, bool low) {
+    const double units = pixels / perUnit;
+    return static_cast<int>(low ? std::ceil(units) : std::floor(units));
+}
+int Outwards(int pixels, double perUnit, bool low) { return Inwards(pixels, perUnit, !low); }
+
+// A caption of usual height, for desktops that do not tell theirs (96-DPI pixels).
+constexpr int UsualCaption = 30;
+
+}  // namespace
+
+std::vector<Rect> Window::ScreenAreas() const {
+    const Impl& w = *impl_;
+    const double perX = w.scale * (w.baseX / 4.0), perY = w.scale * (w.baseY / 8.0);
+    std::vector<Rect> areas;
+    for (const Rect& s : w.runtime.platform().Screens()) {
+        const int left = Inwards(s.x, perX, true), right = Inwards(s.x + s.width, perX, false);
+        const int top = Inwards(s.y, perY, true), bottom = Inwards(s.y + s.height, perY, false);
+        if (right > left && bottom > top) areas.push_back({left, top, right - left, bottom - top});
+    }
+    return areas;
+}
+
+Rect Window::Outline() const {
+    const Impl& w = *impl_;
+    const double perX = w.scale * (w.baseX / 4.0), perY = w.scale * (w.baseY / 8.0);
+    Borders borders{0, static_cast<int>(std::lround(UsualCaption * w.scale)), 0, 0};
+    if (w.open)
+        if (const auto told = w.runtime.platform().WindowBorders(); told && told->top > 0) borders = *told;
+    const Size frame = w.FrameSize();
+    const int left = Outwards(-borders.left, perX, true), top = Outwards(-borders.top, perY, true);
+    const int right = Outwards(frame.width + borders.right, perX, false);
+    const int bottom = Outwards(frame.height + borders.bottom, perY, false);
+    return {left, top, right - left, bottom - top};
+}
+
 bool Window::IsMaximized() const { return impl_->open ? impl_->runtime.platform().IsMaximized() : impl_->wantMaximized; }
 bool Window::IsMinimized() const { return impl_->open ? impl_->runtime.platform().IsMinimized() : impl_->wantMinimized; }
 

@@ -13,6 +13,9 @@ const Image& HeadlessPlatform::LastFrame() const { return frame_; }
 int HeadlessPlatform::PresentCount() const { return presents_; }
 
 ScreenInfo HeadlessPlatform::Screen() const { return screen_; }
+std::vector<Rect> HeadlessPlatform::Screens() const {
+    return screens.empty() ? std::vector<Rect>{screen_.usable} : screens;
+}
 double HeadlessPlatform::DisplayScale() const { return scale_; }
 
 bool HeadlessPlatform::OpenWindow(const WindowRequest& request) {

@@ -25,8 +25,13 @@ public:
     int PresentCount() const;
     std::vector<std::pair<std::string, std::string>> messages;  // caption, text of each message box
     WindowRequest lastRequest;
+    // The screens the desktop has; none given: the one of ScreenInfo.
+    std::vector<Rect> screens;
+    // What the desktop says of its borders; nothing by default.
+    std::optional<Borders> borders;
 
     ScreenInfo Screen() const override;
+    std::vector<Rect> Screens() const override;
     double DisplayScale() const override;
     bool OpenWindow(const WindowRequest& request) override;
     void CloseWindow() override;
@@ -37,6 +42,7 @@ public:
     void Wake() override {}
     Point WindowPosition() const override;
     void SetWindowPosition(Point topLeft) override;
+    std::optional<Borders> WindowBorders() const override { return borders; }
     bool IsMinimized() const override;
     bool IsMaximized() const override;
     void SetMinimized(bool minimized) override;

@@ -85,6 +85,19 @@ ScreenInfo SdlPlatform::Screen() const {
     return info;
 }
 
+std::vector<Rect> SdlPlatform::Screens() const {
+    std::vector<Rect> screens;
+    const int count = SDL_GetNumVideoDisplays();
+    for (int display = 0; display < count; ++display) {
+        SDL_Rect area;
+        const bool usable = SDL_GetDisplayUsableBounds(display, &area) == 0 && area.w > 0 && area.h > 0;
+        if (usable || (SDL_GetDisplayBounds(display, &area) == 0 && area.w > 0 && area.h > 0))
+            screens.push_back({area.x, area.y, area.w, area.h});
+    }
+    if (screens.empty()) screens.push_back(Screen().usable);
+    return screens;
+}
+
 double SdlPlatform::DisplayScale() const { return ParseScale(std::getenv("KORVANDA_SCALE")).value_or(0.0); }
 
 bool SdlPlatform::OpenWindow(const WindowRequest& request) {
@@ -261,6 +274,14 @@ Point SdlPlatform::WindowPosition() const {
 
 void SdlPlatform::SetWindowPosition(Point topLeft) {
     if (window_) SDL_SetWindowPosition(window_.get(), topLeft.x, topLeft.y);
+}
+
+std::optional<Borders> SdlPlatform::WindowBorders() const {
+    Borders borders;
+    if (!window_ || SDL_GetWindowBordersSize(window_.get(), &borders.top, &borders.left, &borders.bottom,
+                                             &borders.right) != 0)
+        return std::nullopt;
+    return borders;
 }
 
 bool SdlPlatform::IsMinimized() const {

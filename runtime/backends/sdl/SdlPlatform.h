@@ -25,6 +25,7 @@ public:
     ~SdlPlatform() override;
 
     ScreenInfo Screen() const override;
+    std::vector<Rect> Screens() const override;
     double DisplayScale() const override;
 
     bool OpenWindow(const WindowRequest& request) override;
@@ -37,6 +38,7 @@ public:
 
     Point WindowPosition() const override;
     void SetWindowPosition(Point topLeft) override;
+    std::optional<Borders> WindowBorders() const override;
     bool IsMinimized() const override;
     bool IsMaximized() const override;
     void SetMinimized(bool minimized) override;

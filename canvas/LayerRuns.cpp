@@ -1,0 +1,68 @@
+#include "canvas/LayerRuns.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "canvas/Raster.h"
+
+namespace canvas::raster {
+
+namespace {
+
+// Runs shorter than this on average cost more one by one than the compare.
+constexpr std::size_t MinAverageRun = 16;
+
+}  // namespace
+
+const OpaqueRuns* LayerRunsCache::For(std::int32_t number, const LayerRecord& layer) {
+    if (number < 1 || number > MaxLayers) return nullptr;
+    Entry& entry = entries_[static_cast<std::size_t>(number - 1)];
+    const std::int32_t key = layer.IndexColor & 0xFFFFFF;
+    const bool same = entry.state != State::Unseen && entry.writes == layer.Writes &&
+                      entry.data == layer.BitmapData.data() && entry.size == layer.BitmapData.size() &&
+                      entry.width == layer.Width && entry.height == layer.Height && entry.key == key;
+    if (!same) {
+        entry.state = State::Seen;
+        entry.writes = layer.Writes;
+        entry.data = layer.BitmapData.data();
+        entry.size = layer.BitmapData.size();
+        entry.width = layer.Width;
+        entry.height = layer.Height;
+        entry.key = key;
+        entry.runs = {};
+        return nullptr;
+    }
+    if (entry.state == State::Seen) {
+        const ConstView view = Of(layer);
+        entry.runs = FindOpaqueRuns(view.StoredRow(0), view.RowStride(), view.Width(), view.Height(), KeyColour(key));
+        const std::size_t pixels = static_cast<std::size_t>(view.Width()) * static_cast<std::size_t>(view.Height());
+        if (entry.runs.runs.size() * MinAverageRun <= pixels) {
+            entry.state = State::Found;
+        } else {
+            entry.state = State::NotWorth;
+            entry.runs = {};
+        }
+    }
+    return entry.state == State::Found ? &entry.runs : nullptr;
+}
+
+void CopyRuns(const View& src, const View& dst, const CopyRect& r, const OpaqueRuns& runs) {
+    const std::int32_t firstColumn = r.sx - 1, endColumn = r.sx - 1 + r.width;
+    const OpaqueRuns::Run* run = runs.runs.data();
+    for (std::int32_t row = 0; row < r.height; ++row) {
+        const auto stored = static_cast<std::size_t>(src.Height() - (r.sy + row));
+        if (stored + 1 >= runs.rowStart.size()) continue;
+        const std::uint8_t* from = src.StoredRow(static_cast<std::int32_t>(stored));
+        std::uint8_t* to = dst.Pixel(r.dx, r.dy + row);
+        for (std::uint32_t k = runs.rowStart[stored], end = runs.rowStart[stored + 1]; k < end; ++k) {
+            const std::int32_t first = std::max(run[k].first, firstColumn);
+            const std::int32_t last = std::min(run[k].first + run[k].count, endColumn);
+            if (first < last)
+                CopyRun(to + BytesPerPixel * static_cast<std::size_t>(first - firstColumn),
+                        from + BytesPerPixel * static_cast<std::size_t>(first),
+                        BytesPerPixel * static_cast<std::size_t>(last - first));
+        }
+    }
+}
+
+}  // namespace canvas::raster
