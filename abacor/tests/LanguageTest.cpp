@@ -61,8 +61,9 @@ protected:
 TEST_P(Texts, FitTheirBoxes) {
     language::UseCatalog(KORVANDA_LOCALE_DIR, GetParam());
     const frame::TranslatedWindow window(MenuWindow);
-    if (std::string(GetParam()) != "en")
+    if (std::string(GetParam()) != "en") {
         EXPECT_NE(window.Definition().controls[126].text, MenuWindow.controls[126].text);
+    }
     // At scale 1; at scale 2 the font grows a little faster than the box,
     // and the English prompt itself reaches its box's edge.
     frame::testing::ExpectTextsInsideTheirBoxes(window.Definition(), 1.0);
