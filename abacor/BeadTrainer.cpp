@@ -35,7 +35,7 @@ BeadTrainer::BeadTrainer(Variables& variables, runtime::Window& window, runtime:
     : v_(variables),
       window_(window),
       random_(runtime.random()),
-      voice_(runtime.sound(), runtime.clock(), std::move(voices)) {}
+      voice_(runtime.sound(), runtime.clock(), window, std::move(voices)) {}
 
 void BeadTrainer::WindowOpened() {
     v_.OPERATOR = "PLUS";
@@ -68,6 +68,9 @@ void BeadTrainer::OperatorPressed(Operation operation) {
 
 void BeadTrainer::EqualsPressed() {
     voice_.SayEquation(v_);
+    // A child pressing "=" again and again while it is spoken hears the
+    // equation once more, not once per press.
+    window_.MergeHeldPresses(ctl::EQUALSB);
 }
 
 void BeadTrainer::Addit() {

@@ -8,15 +8,17 @@ void Voice::SayNumber(int value) {
     Say(NumberSound(value));
 }
 
-void Voice::Pause() {
+bool Voice::Pause() {
     const auto end = clock_.Now() + PauseLength;
+    if (window_) return window_->WaitShowing(end);
     // A sleep may end early (a signal); it never needs to end late.
     while (clock_.Now() < end) clock_.SleepUntil(end);
+    return true;
 }
 
 void Voice::SayEquation(const Variables& v) {
     SayNumber(v.N1);
-    Pause();
+    if (!Pause()) return;
     switch (OperationOf(v.OPERATOR)) {
         case Operation::Plus:
             Say(sound::Plus);
@@ -27,16 +29,16 @@ void Voice::SayEquation(const Variables& v) {
         case Operation::None:
             break;
     }
-    Pause();
+    if (!Pause()) return;
     SayNumber(v.N2);
-    Pause();
+    if (!Pause()) return;
     Say(sound::Equals);
-    Pause();
+    if (!Pause()) return;
     if (v.SUMIT < 0) {
         Say(sound::Minus);
-        Pause();
+        if (!Pause()) return;
     }
-    Pause();
+    if (!Pause()) return;
     SayNumber(std::abs(v.SUMIT));
 }
 

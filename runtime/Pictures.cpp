@@ -1,7 +1,6 @@
 #include "runtime/Pictures.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 #include "runtime/PngFile.h"
 #include "runtime/pictures/Decoders.h"
@@ -10,26 +9,42 @@ namespace runtime {
 
 namespace {
 
-// Pictures of ours are small; a larger file is not read into memory at all.
-constexpr std::streamoff MaxFileBytes = 64 * 1024 * 1024;
+// A compressed picture file is never larger than its pixels; a larger one
+// is not read into memory at all.
+constexpr std::uint64_t MaxFileBytes = 64 * 1024 * 1024;
+constexpr std::size_t HeaderBytes = 64;
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& name) {
-    std::ifstream file(name, std::ios::binary | std::ios::ate);
-    if (!file) return std::nullopt;
-    const std::streamoff size = file.tellg();
-    if (size < 0 || size > MaxFileBytes) return std::nullopt;
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    file.seekg(0);
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+bool IsBmp(std::span<const std::uint8_t> bytes) {
+    return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
+}
+
+// The bytes of the picture in the file: a bitmap's rows as its header gives
+// them (padding after them is not read), any other format whole. nullopt
+// when the file cannot hold the picture it claims to be.
+std::optional<std::vector<std::uint8_t>> PictureBytes(const RegularFile& file) {
+    const std::vector<std::uint8_t> start = file.ReadStart(HeaderBytes);
+    std::uint64_t used = file.Size();
+    if (IsBmp(start)) {
+        const auto bmpUsed = pictures::BmpBytesUsed(start, file.Size());
+        if (!bmpUsed) return std::nullopt;
+        used = *bmpUsed;
+    }
+    if (used > MaxFileBytes) return std::nullopt;
+    std::vector<std::uint8_t> bytes = file.ReadStart(static_cast<std::size_t>(used));
+    if (bytes.size() != used) return std::nullopt;
     return bytes;
 }
 
 // The format is told by the content, not by the name.
 std::optional<Image> Decode(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') return pictures::DecodeBmpFile(bytes);
+    if (IsBmp(bytes)) return pictures::DecodeBmpFile(bytes);
     if (bytes.size() >= 4 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1 && bytes[3] == 0)
         return pictures::DecodeIco(bytes);
     return DecodePng(bytes);
+}
+
+std::size_t BytesOf(const Image& image) {
+    return image.pixels.size() * sizeof(std::uint32_t);
 }
 
 }  // namespace
@@ -43,19 +58,56 @@ void PictureLibrary::AddBuiltIn(std::span<const EmbeddedFile> files) {
 
 std::shared_ptr<const Image> PictureLibrary::Load(std::string_view name) {
     if (name.empty()) return nullptr;
-    if (auto hit = cache_.find(name); hit != cache_.end()) return hit->second;
-
-    std::optional<Image> decoded;
-    if (auto builtIn = builtIn_.find(name); builtIn != builtIn_.end()) {
-        decoded = Decode(builtIn->second);
-    } else if (auto bytes = ReadWholeFile(std::string(name))) {
-        decoded = Decode(*bytes);
+    const std::string path(name);
+    if (auto hit = cache_.find(name); hit != cache_.end()) {
+        Entry& entry = hit->second;
+        // A damaged file is tried again only once it has changed.
+        if (entry.picture || RegularFileIdentity(path) == entry.file) {
+            entry.lastUse = ++uses_;
+            return entry.picture;
+        }
+        cache_.erase(hit);
     }
-    // Misses are not remembered: a file that appears later is found then.
-    if (!decoded) return nullptr;
-    auto picture = std::make_shared<const Image>(std::move(*decoded));
-    cache_.emplace(std::string(name), picture);
+
+    Entry entry;
+    if (auto builtIn = builtIn_.find(name); builtIn != builtIn_.end()) {
+        if (auto decoded = Decode(builtIn->second))
+            entry.picture = std::make_shared<const Image>(std::move(*decoded));
+    } else {
+        std::string error;
+        const auto file = RegularFile::Open(path, error);
+        // Misses are not remembered: a file that appears later is found then.
+        if (!file) return nullptr;
+        entry.file = file->Identity();
+        if (const auto bytes = PictureBytes(*file))
+            if (auto decoded = Decode(*bytes))
+                entry.picture = std::make_shared<const Image>(std::move(*decoded));
+    }
+    entry.lastUse = ++uses_;
+    auto picture = entry.picture;
+    cache_.insert_or_assign(path, std::move(entry));
+    DropUnusedBeyondBudget();
     return picture;
+}
+
+// Oldest first, pictures only the cache holds go once they add up to more
+// than the budget; built-in pictures are small and stay.
+void PictureLibrary::DropUnusedBeyondBudget() {
+    auto unused = [this](const auto& entry) {
+        return entry.second.picture && entry.second.picture.use_count() == 1 &&
+               !builtIn_.contains(entry.first);
+    };
+    for (;;) {
+        std::size_t bytes = 0;
+        auto oldest = cache_.end();
+        for (auto it = cache_.begin(); it != cache_.end(); ++it) {
+            if (!unused(*it)) continue;
+            bytes += BytesOf(*it->second.picture);
+            if (oldest == cache_.end() || it->second.lastUse < oldest->second.lastUse) oldest = it;
+        }
+        if (bytes <= UnusedBytesKept) return;
+        cache_.erase(oldest);
+    }
 }
 
 void PictureLibrary::ForgetFiles() {

@@ -32,6 +32,24 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+// Deflate packs at most 1032 bytes into one, so a PNG whose rows (as its
+// header states them) need more than that is damaged; refused before the
+// picture is allocated.
+bool RowsFitTheFile(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < 33) return false;
+    auto be32 = [&](std::size_t at) {
+        return std::uint64_t{bytes[at]} << 24 | std::uint64_t{bytes[at + 1]} << 16 |
+               std::uint64_t{bytes[at + 2]} << 8 | bytes[at + 3];
+    };
+    const std::uint64_t width = be32(16), height = be32(20), depth = bytes[24];
+    if (!pictures::SizeAcceptable(static_cast<std::int64_t>(width),
+                                  static_cast<std::int64_t>(height)))
+        return false;
+    const std::uint64_t channels = bytes[25] == 2 ? 3 : bytes[25] == 4 ? 2 : bytes[25] == 6 ? 4 : 1;
+    const std::uint64_t rows = height * (1 + (width * channels * depth + 7) / 8);
+    return rows <= bytes.size() * 1032 + 1024;
+}
+
 }  // namespace
 
 bool WritePng(const Image& image, const std::string& path) {
@@ -49,7 +67,8 @@ bool WritePng(const Image& image, const std::string& path) {
 }
 
 std::optional<Image> DecodePng(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) return std::nullopt;
+    if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0 || !RowsFitTheFile(bytes))
+        return std::nullopt;
     PngImage png;
     if (!png_image_begin_read_from_memory(&png.image, bytes.data(), bytes.size())) return std::nullopt;
     if (!pictures::SizeAcceptable(static_cast<std::int64_t>(png.image.width),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -45,6 +46,18 @@ public:
     std::optional<Event> NextEvent(bool wait = true);
     const Event& CurrentEvent() const;
     void Post(const Event& event);
+
+    // Waits until `deadline` on the runtime's clock, for a program that is
+    // busy between events (a spoken equation): the window keeps its picture
+    // (exposures are repainted), and all other input is held, in order, for
+    // NextEvent afterwards. Returns false, at once, when the desktop asks the
+    // window to close meanwhile, or has asked and the close event is still
+    // queued; that event comes before the held input.
+    bool WaitShowing(std::chrono::steady_clock::time_point deadline);
+    // Of the presses of `button` held by WaitShowing since the last call,
+    // only the first raises its event: pressing it again and again while
+    // the program is busy counts once.
+    void MergeHeldPresses(ControlId button);
 
     // Copies every bound variable into its controls (an option group's choice
     // follows its variable), raises no event, and puts the result on screen.

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 
@@ -104,6 +105,56 @@ BENCHMARK(ClickOnNumeral)
     ->Arg(100)
     ->Arg(200)
     ->ArgName("scale_percent")
+    ->Unit(benchmark::kMillisecond);
+
+// A working folder a stranger filled: every picture as large as a picture
+// may be (4096 x 4096, 48 MB on disk), or a 1 KB file whose header claims
+// 16384 x 4096. The pictures are written once for all runs.
+class HostilePictures {
+public:
+    explicit HostilePictures(bool largest) {
+        folder_ =
+            fs::temp_directory_path() / (largest ? "abacor-bench-largest" : "abacor-bench-claims");
+        std::vector<std::string> names = {"beadblack.bmp", "beadred.bmp", "beadNeg.bmp"};
+        names.insert(names.end(), abacor::ShapePictures.begin(), abacor::ShapePictures.end());
+        fs::create_directories(folder_);
+        for (const std::string& name : names) {
+            if (fs::exists(folder_ / name)) continue;
+            if (largest) {
+                abacor::testing::WriteBmp(folder_ / name, 4096, 4096, 0x808080);
+            } else {
+                abacor::testing::WriteBmp(folder_ / name, 16, 16, 0x808080);
+                std::fstream file(folder_ / name, std::ios::in | std::ios::out | std::ios::binary);
+                const unsigned char claim[8] = {0x00, 0x40, 0, 0,
+                                                0x00, 0x10, 0, 0};  // 16384 x 4096
+                file.seekp(18);
+                file.write(reinterpret_cast<const char*>(claim), sizeof claim);
+            }
+        }
+        previous_ = fs::current_path();
+        fs::current_path(folder_);
+    }
+    ~HostilePictures() { fs::current_path(previous_); }
+
+private:
+    fs::path folder_, previous_;
+};
+
+// Opening the window and the first click on a numeral, which reads the bead
+// and shape pictures: the most a folder can make a click cost.
+void FirstClickInAHostileFolder(benchmark::State& state) {
+    HostilePictures pictures(state.range(1) != 0);
+    for (auto _ : state) {
+        Trainer trainer(ScaleOf(state));
+        runtime::Click(trainer.main->window, abacor::ctl::N1_RADIO(11));
+        trainer.main->manager.Pump();
+        runtime::Click(trainer.main->window, abacor::ctl::N2_RADIO(11));
+        trainer.main->manager.Pump();
+    }
+}
+BENCHMARK(FirstClickInAHostileFolder)
+    ->ArgsProduct({{100, 200}, {0, 1}})
+    ->ArgNames({"scale_percent", "largest"})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

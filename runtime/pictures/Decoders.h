@@ -14,6 +14,13 @@ namespace runtime::pictures {
 // A bitmap file ("BM" header), decoded by SDL.
 std::optional<Image> DecodeBmpFile(std::span<const std::uint8_t> bytes);
 
+// How many bytes of a bitmap file of `fileSize` bytes its picture uses,
+// judged from its first bytes (at least the 54 of the headers); nullopt
+// when the header claims a size beyond the bound or rows the file does not
+// hold. Checked before anything is allocated for the picture.
+std::optional<std::uint64_t> BmpBytesUsed(std::span<const std::uint8_t> start,
+                                          std::uint64_t fileSize);
+
 // An icon file: the largest of its pictures (PNG or device-independent
 // bitmap with its AND mask).
 std::optional<Image> DecodeIco(std::span<const std::uint8_t> bytes);

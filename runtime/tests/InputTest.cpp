@@ -176,5 +176,53 @@ TEST_F(Input, PostedEventsComeFirstAndAClosedWindowGivesNoMore) {
     EXPECT_FALSE(f.window->NextEvent(true));
 }
 
+// While the program waits between events: an exposure is repainted at
+// once; clicks are held, nothing of them happens, and afterwards they are
+// handled in the order they came; of the presses of a merged button in one
+// busy spell only the first raises its event.
+TEST_F(Input, InputDuringAWaitIsHeldAndHandledAfterInOrder) {
+    ManualClock& clock = *f.headless.clock;
+    int presents = 0;
+    clock.onSleep = [&] {
+        Click(*f.window, Id(Ctl::Go));
+        Click(*f.window, Id(Ctl::Radio2));
+        Click(*f.window, Id(Ctl::Go));
+        f.headless.platform->Inject({InputEvent::Type::Exposed, {}, 0, false});
+        presents = f.headless.platform->PresentCount();
+        clock.onSleep = nullptr;
+    };
+    EXPECT_TRUE(f.window->WaitShowing(clock.Now() + std::chrono::milliseconds(500)));
+    EXPECT_TRUE(f.window->WaitShowing(clock.Now() + std::chrono::milliseconds(500)));
+    EXPECT_EQ(f.headless.platform->PresentCount(), presents + 1) << "the exposure was repainted";
+    EXPECT_EQ(f.number, 0) << "the radio was not chosen yet";
+
+    f.window->MergeHeldPresses(Id(Ctl::Go));
+    const Event RadioAccepted{EventKind::Accepted, Id(Ctl::Numbers), 0};
+    EXPECT_EQ(Drain(*f.window), (std::vector<Event>{GoAccepted, RadioAccepted}));
+    EXPECT_EQ(f.number, 2);
+
+    // Without a merge every press counts.
+    clock.onSleep = [&] {
+        Click(*f.window, Id(Ctl::Go));
+        Click(*f.window, Id(Ctl::Go));
+        clock.onSleep = nullptr;
+    };
+    f.window->WaitShowing(clock.Now() + std::chrono::milliseconds(500));
+    f.window->WaitShowing(clock.Now() + std::chrono::milliseconds(500));
+    EXPECT_EQ(Drain(*f.window), (std::vector<Event>{GoAccepted, GoAccepted}));
+}
+
+TEST_F(Input, CloseRequestEndsAWaitAndComesBeforeHeldInput) {
+    ManualClock& clock = *f.headless.clock;
+    Click(*f.window, Id(Ctl::Go));
+    RequestClose(*f.window);
+    const auto start = clock.Now();
+    EXPECT_FALSE(f.window->WaitShowing(start + std::chrono::milliseconds(500)));
+    EXPECT_EQ(clock.Now(), start) << "no time was waited";
+    EXPECT_FALSE(f.window->WaitShowing(start + std::chrono::milliseconds(500)))
+        << "still asked to close";
+    EXPECT_EQ(Drain(*f.window), (std::vector<Event>{CloseEvent, GoAccepted}));
+}
+
 }  // namespace
 }  // namespace runtime::testing

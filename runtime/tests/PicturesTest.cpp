@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <iterator>
 #include <random>
 
 #include "TestWindows.h"
-#include "runtime/PngFile.h"
 #include "runtime/Pictures.h"
+#include "runtime/PngFile.h"
 
 namespace runtime::testing {
 namespace {
@@ -119,6 +120,116 @@ TEST_F(Pictures, DamagedBitmapsAreNoPicture) {
         library.ForgetFiles();
         EXPECT_FALSE(library.Load("bad.bmp")) << "case " << i;
     }
+}
+
+// Files that are there but hostile: each is no picture, refused from its
+// header or its type, without reading or allocating what it claims.
+TEST_F(Pictures, HostileFilesAreNoPicture) {
+    std::vector<std::uint8_t> claimsHuge =
+        SolidBmp(8, 8, 0x808080);  // 1 KB of a 4096 x 4096 picture
+    claimsHuge.resize(1024);
+    Put32(claimsHuge, 18, 4096);
+    Put32(claimsHuge, 22, 4096);
+    std::vector<std::uint8_t> claimsHugeTopDown = claimsHuge;
+    Put32(claimsHugeTopDown, 22, static_cast<std::uint32_t>(-4096));
+    std::vector<std::uint8_t> beyondTheBound = SolidBmp(8, 8, 0x808080);  // 16384 x 4096 at 24 bits
+    Put32(beyondTheBound, 18, 16384);
+    Put32(beyondTheBound, 22, 4096);
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"a small file claiming 4096 x 4096", claimsHuge},
+        {"the same, rows top-down", claimsHugeTopDown},
+        {"a header claiming 16384 x 4096", beyondTheBound},
+        {"a whole picture one pixel wider than the bound", SolidBmp(4097, 1, 0x808080)},
+        {"a whole picture one pixel taller than the bound", SolidBmp(1, 4097, 0x808080)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(PictureLibrary::DecodeBmp(c.bytes)) << c.what;
+        WriteFile("hostile.bmp", c.bytes);
+        library.ForgetFiles();
+        EXPECT_FALSE(library.Load("hostile.bmp")) << c.what;
+    }
+    // The largest picture allowed still shows.
+    WriteFile("largest.bmp", SolidBmp(4096, 2, 0x808080));
+    EXPECT_TRUE(library.Load("largest.bmp"));
+
+    // A FIFO nobody writes to, a folder and a device: refused at once, never waited on.
+    ASSERT_EQ(mkfifo("fifo.bmp", 0600), 0);
+    std::filesystem::create_directory("folder.bmp");
+    std::filesystem::create_symlink("/dev/zero", "device.bmp");
+    for (const char* name : {"fifo.bmp", "folder.bmp", "device.bmp"})
+        EXPECT_FALSE(library.Load(name)) << name;
+}
+
+// Rows bottom-up or top-down, and rows that start where the data-offset
+// field says, each pixel in its place.
+TEST_F(Pictures, BitmapRowsLandWhereTheyBelong) {
+    auto picture = [](bool topDown, std::uint32_t gap) {
+        std::vector<std::uint8_t> b = SolidBmp(3, 2, 0);
+        b.insert(b.begin() + 54, gap, 0xAA);
+        Put32(b, 10, 54 + gap);
+        if (topDown) Put32(b, 22, static_cast<std::uint32_t>(-2));
+        for (int row = 0; row < 2; ++row)
+            for (int x = 0; x < 3; ++x) {
+                const std::size_t at = 54 + gap + static_cast<std::size_t>(row * 12 + x * 3);
+                b[at] = static_cast<std::uint8_t>(x);        // blue: the column
+                b[at + 2] = static_cast<std::uint8_t>(row);  // red: the row as stored
+            }
+        return b;
+    };
+    for (const bool topDown : {false, true})
+        for (const std::uint32_t gap : {0u, 10u}) {
+            const auto decoded = PictureLibrary::DecodeBmp(picture(topDown, gap));
+            ASSERT_TRUE(decoded) << topDown << " " << gap;
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < 3; ++x) {
+                    const std::uint32_t storedRow = topDown ? y : 1 - y;
+                    EXPECT_EQ(decoded->At(x, y),
+                              0xFF000000u | storedRow << 16 | static_cast<std::uint32_t>(x))
+                        << topDown << " " << gap << " at " << x << "," << y;
+                }
+        }
+}
+
+// A bitmap padded far beyond its rows is read only as far as its rows go.
+TEST_F(Pictures, PaddingAfterTheRowsIsNotRead) {
+    std::vector<std::uint8_t> padded = SolidBmp(3, 2, 0x0000FF);
+    padded.resize(70 * 1024 * 1024, 0xEE);  // more than any picture file may hold
+    WriteFile("padded.bmp", padded);
+    const auto picture = library.Load("padded.bmp");
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 3);
+    EXPECT_EQ(picture->At(2, 1), 0xFF0000FFu);
+}
+
+// A damaged file is remembered as damaged, but only while it stays the same.
+TEST_F(Pictures, ADamagedFileIsReadAgainOnceItChanges) {
+    WriteFile("bead.bmp", {'B', 'M', 0, 0});
+    EXPECT_FALSE(library.Load("bead.bmp"));
+    EXPECT_FALSE(library.Load("bead.bmp"));
+    WriteFile("bead.bmp", SolidBmp(2, 2, 0));
+    EXPECT_TRUE(library.Load("bead.bmp"));
+}
+
+// Pictures no control holds any more are kept only up to a budget, oldest
+// out first; the pictures in use always stay.
+TEST_F(Pictures, UnusedPicturesAreKeptWithinABudget) {
+    std::vector<std::shared_ptr<const Image>> held;
+    std::vector<std::weak_ptr<const Image>> loaded;
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = "big" + std::to_string(i) + ".bmp";
+        WriteFile(name, SolidBmp(2048, 1024, static_cast<std::uint32_t>(i)));  // 8 MB decoded
+        auto picture = library.Load(name);
+        ASSERT_TRUE(picture);
+        loaded.push_back(picture);
+        if (i < 2) held.push_back(picture);
+    }
+    // Loading the eighth left five unused ones, 40 MB: the oldest of them went.
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(loaded[static_cast<std::size_t>(i)].expired(), i == 2) << i;
+    EXPECT_EQ(library.Load("big0.bmp"), held[0]);
 }
 
 TEST_F(Pictures, IconTakesItsLargestEntry) {

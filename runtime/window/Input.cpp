@@ -24,6 +24,38 @@ void Window::Impl::Handle(const InputEvent& input) {
     }
 }
 
+bool Window::Impl::CloseQueued() const {
+    return std::any_of(queue.begin(), queue.end(),
+                       [](const Event& e) { return e.kind == EventKind::CloseWindow; });
+}
+
+void Window::Impl::Hold(const InputEvent& input) {
+    // Only where the mouse ended up matters of a run of moves.
+    if (input.type == InputEvent::Type::MouseMove && !held.empty() &&
+        held.back().input.type == InputEvent::Type::MouseMove && held.back().spell == spell) {
+        held.back().input = input;
+        return;
+    }
+    held.push_back({input, spell});
+}
+
+void Window::Impl::HandleHeld() {
+    const HeldInput next = held.front();
+    held.pop_front();
+    const std::size_t before = queue.size();
+    Handle(next.input);
+    if (next.spell >= spell) return;  // its spell is still open: nothing is merged yet
+    for (auto e = queue.begin() + static_cast<std::ptrdiff_t>(before); e != queue.end();) {
+        const bool press = e->kind == EventKind::Accepted && e->control == mergedButton;
+        if (press && spellOfMergedPress == next.spell) {
+            e = queue.erase(e);
+            continue;
+        }
+        if (press) spellOfMergedPress = next.spell;
+        ++e;
+    }
+}
+
 int Window::Impl::HitTest(Point p) const {
     if (int menu = MenuAt(p); menu >= 0) return menu;
     for (int i = static_cast<int>(controls.size()) - 1; i >= 0; --i) {

@@ -101,10 +101,10 @@ void Window::Impl::DrawRadio(render::Painter& p, int index) {
             p.Bevel(Inflate(r, -Px(1)), ButtonFace, Shadow, Px(1), held);
         }
         if (c.picture) {
-            const Image& picture = PictureAtScale(c.picture);
+            const Size picture = PictureSizeAtScale(*c.picture);
             const int shift = (chosen || held) ? Px(1) : 0;
             const int x = r.x + (r.width - picture.width) / 2 + shift, y = r.y + (r.height - picture.height) / 2 + shift;
-            p.Blit(picture, x, y, Inflate(r, -edge));  // the chosen edge stays in view
+            BlitPicture(p, c.picture, x, y, Inflate(r, -edge));  // the chosen edge stays in view
         }
         if (focus == index) p.DottedFrame(Inflate(r, -Px(3)), FocusDots);
         return;
@@ -180,7 +180,7 @@ void Window::Impl::DrawDisplay(render::Painter& p, const ControlState& c) {
 void Window::Impl::DrawImage(render::Painter& p, const ControlState& c) {
     if (!c.picture) return;
     // Natural size (times the scale) at the top left, cut to the control.
-    p.Blit(PictureAtScale(c.picture), c.frameRect.x, c.frameRect.y, c.frameRect);
+    BlitPicture(p, c.picture, c.frameRect.x, c.frameRect.y, c.frameRect);
 }
 
 void Window::Impl::DrawLine(render::Painter& p, const ControlState& c) {

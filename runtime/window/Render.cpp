@@ -118,17 +118,38 @@ void Window::Impl::PresentIfOpen() {
     unpresented.clear();
 }
 
-const Image& Window::Impl::PictureAtScale(const std::shared_ptr<const Image>& picture) {
-    if (scale == 1.0) return *picture;
-    auto hit = scaledPictures.find(picture.get());
-    if (hit != scaledPictures.end() && hit->second.source == picture) return hit->second.scaled;
-    // Pictures nobody else holds any more (replaced in-memory pictures) leave the cache.
-    std::erase_if(scaledPictures, [](const auto& entry) { return entry.second.source.use_count() == 1; });
-    const int w = std::max(1, static_cast<int>(std::lround(picture->width * scale)));
-    const int h = std::max(1, static_cast<int>(std::lround(picture->height * scale)));
-    auto& entry = scaledPictures[picture.get()];
-    entry = {picture, render::ScaleBilinear(*picture, w, h)};
-    return entry.scaled;
+Size Window::Impl::PictureSizeAtScale(const Image& picture) const {
+    if (scale == 1.0) return {picture.width, picture.height};
+    return {std::max(1, static_cast<int>(std::lround(picture.width * scale))),
+            std::max(1, static_cast<int>(std::lround(picture.height * scale)))};
+}
+
+void Window::Impl::BlitPicture(render::Painter& p, const std::shared_ptr<const Image>& picture,
+                               int x, int y, const Rect& clip) {
+    if (scale == 1.0) {
+        p.Blit(*picture, x, y, clip);
+        return;
+    }
+    const Size full = PictureSizeAtScale(*picture);
+    // Cut to the control only, not to the area being repainted, so each
+    // control keeps asking for the same part.
+    const Rect shown = render::Intersect({x, y, full.width, full.height}, clip);
+    if (render::IsEmpty(shown)) return;
+    const Rect part{shown.x - x, shown.y - y, shown.width, shown.height};
+    auto hit = std::find_if(
+        scaledPictures.begin(), scaledPictures.end(),
+        [&](const ScaledPicture& s) { return s.part == part && s.source.lock() == picture; });
+    if (hit == scaledPictures.end()) {
+        // Parts of pictures no control shows any more go first; a handful of
+        // parts is all a window ever shows at once.
+        constexpr std::size_t MostParts = 256;
+        std::erase_if(scaledPictures, [](const ScaledPicture& s) { return s.source.expired(); });
+        if (scaledPictures.size() >= MostParts) scaledPictures.erase(scaledPictures.begin());
+        scaledPictures.push_back(
+            {picture, part, render::ScaleBilinear(*picture, full.width, full.height, part)});
+        hit = scaledPictures.end() - 1;
+    }
+    p.Blit(hit->scaled, shown.x, shown.y, clip);
 }
 
 }  // namespace runtime

@@ -71,6 +71,10 @@ std::optional<Event> Window::NextEvent(bool wait) {
             return w.current;
         }
         if (!w.open) return std::nullopt;
+        if (!w.held.empty()) {
+            w.HandleHeld();
+            continue;
+        }
         w.PresentIfOpen();
         std::optional<std::chrono::steady_clock::time_point> deadline;
         if (!wait) deadline = std::chrono::steady_clock::now();
@@ -84,6 +88,40 @@ std::optional<Event> Window::NextEvent(bool wait) {
 
 const Event& Window::CurrentEvent() const { return impl_->current; }
 void Window::Post(const Event& event) { impl_->Post(event); }
+
+bool Window::WaitShowing(std::chrono::steady_clock::time_point deadline) {
+    Impl& w = *impl_;
+    Clock& clock = w.runtime.clock();
+    w.PresentIfOpen();
+    while (!w.CloseQueued() && clock.Now() < deadline) {
+        const std::optional<InputEvent> input =
+            w.open ? w.runtime.platform().WaitInput(deadline) : std::nullopt;
+        if (!input) {
+            // The platform had nothing before the deadline (or never waits, as a
+            // headless one): whatever time is left is slept.
+            if (clock.Now() < deadline) clock.SleepUntil(deadline);
+            continue;
+        }
+        switch (input->type) {
+            case InputEvent::Type::Exposed:
+            case InputEvent::Type::Restored:
+            case InputEvent::Type::Minimized:
+            case InputEvent::Type::CloseRequested:
+                w.Handle(*input);
+                w.PresentIfOpen();
+                break;
+            default:
+                w.Hold(*input);
+                break;
+        }
+    }
+    return !w.CloseQueued();
+}
+
+void Window::MergeHeldPresses(ControlId button) {
+    impl_->mergedButton = button;
+    ++impl_->spell;
+}
 
 void Window::Refresh() {
     impl_->ApplyAllBindings();

@@ -111,6 +111,19 @@ struct Window::Impl {
     // Events and input (Input.cpp).
     bool open = false;
     std::deque<Event> queue;
+    // Input that arrived while the program was busy (WaitShowing), with the
+    // number of the busy spell it came in.
+    struct HeldInput {
+        InputEvent input;
+        int spell = 0;
+    };
+    std::deque<HeldInput> held;
+    int spell = 0;  // the busy spell now collecting input
+    ControlId mergedButton = ControlId::None;
+    int spellOfMergedPress = -1;  // the spell whose press of mergedButton was let through
+    bool CloseQueued() const;
+    void Hold(const InputEvent& input);
+    void HandleHeld();
     Event current;
     std::set<int> alertKeys;
     int focus = -1;
@@ -140,11 +153,14 @@ struct Window::Impl {
     // Rendering (Render.cpp, Look.cpp).
     Image frame;
     std::vector<Rect> dirty;
+    // Parts of pictures at the window's scale, as controls show them; the
+    // shared picture itself stays the only full copy.
     struct ScaledPicture {
-        std::shared_ptr<const Image> source;
+        std::weak_ptr<const Image> source;
+        Rect part;  // of the picture at the window's scale
         Image scaled;
     };
-    std::map<const Image*, ScaledPicture> scaledPictures;
+    std::vector<ScaledPicture> scaledPictures;
 
     void MarkDirty(int index);
     void MarkRect(const Rect& framePixels);
@@ -156,7 +172,11 @@ struct Window::Impl {
     bool RenderDirty();
     void Repaint(const Rect& area);
     void PresentIfOpen();
-    const Image& PictureAtScale(const std::shared_ptr<const Image>& picture);
+    Size PictureSizeAtScale(const Image& picture) const;
+    // Draws the picture at the window's scale with its top left at (x, y),
+    // cut to `clip`; only the part inside the clip is scaled.
+    void BlitPicture(render::Painter& p, const std::shared_ptr<const Image>& picture, int x, int y,
+                     const Rect& clip);
     int Px(double pixels96) const;  // a length in frame pixels, at least 1
 
     void DrawControl(render::Painter& p, int index);

@@ -107,10 +107,29 @@ const SoundClip& SdlSound::Clip(std::string_view fileName) {
         std::string error;
         auto clip = LoadWav(folder_.empty() ? std::filesystem::path(name) : folder_ / name, format_, error);
         if (!clip) debug_.Write("[Sound] cannot play " + name + " (" + error + "): a beep instead\n");
-        found = clips_.emplace(std::move(name), clip ? std::make_unique<const SoundClip>(std::move(*clip)) : nullptr)
-                    .first;
+        auto owned = clip ? std::make_unique<const SoundClip>(std::move(*clip)) : nullptr;
+        found = clips_.emplace(name, CachedClip{std::move(owned), 0}).first;
+        DropClipsBeyondBudget(name);
     }
-    return found->second ? *found->second : beep_;
+    found->second.lastUse = ++uses_;
+    return found->second.clip ? *found->second.clip : beep_;
+}
+
+// Called while nothing plays, so no clip is in the callback's hands.
+void SdlSound::DropClipsBeyondBudget(const std::string& keep) {
+    for (;;) {
+        std::size_t bytes = 0;
+        auto oldest = clips_.end();
+        for (auto it = clips_.begin(); it != clips_.end(); ++it) {
+            if (!it->second.clip) continue;
+            bytes += it->second.clip->bytes.size();
+            if (it->first != keep &&
+                (oldest == clips_.end() || it->second.lastUse < oldest->second.lastUse))
+                oldest = it;
+        }
+        if (bytes <= ClipBytesKept || oldest == clips_.end()) return;
+        clips_.erase(oldest);
+    }
 }
 
 void SdlSound::Play(std::string_view fileName) {
@@ -125,6 +144,11 @@ void SdlSound::Play(std::string_view fileName) {
         }
         reportedReopen_ = false;
     }
+    // The new sound stops the playing one anyway; stopping it first lets the
+    // clips change while none of them is being played.
+    SDL_LockAudioDevice(device_.Id());
+    playing_ = nullptr;
+    SDL_UnlockAudioDevice(device_.Id());
     const SoundClip& clip = Clip(fileName);
     SDL_LockAudioDevice(device_.Id());
     playing_ = &clip;

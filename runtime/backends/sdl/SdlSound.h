@@ -34,6 +34,9 @@ namespace runtime::sdl {
 class SdlSound final : public SoundService {
 public:
     static constexpr std::chrono::milliseconds DefaultIdleClose{20'000};
+    // Converted voices are kept up to this many bytes (ours take about 2 MB
+    // together); the ones played longest ago go first.
+    static constexpr std::size_t ClipBytesKept = 16 * 1024 * 1024;
 
     // `debug` hears about a missing device or an unplayable file, once each,
     // and only from Play and the constructor.
@@ -53,6 +56,7 @@ private:
     void CloseDevice();
     void CloseWhenIdle(std::stop_token stop);
     const SoundClip& Clip(std::string_view fileName);
+    void DropClipsBeyondBudget(const std::string& keep);
     static void FillCallback(void* self, Uint8* out, int length);
     void Fill(Uint8* out, int length);
 
@@ -71,7 +75,12 @@ private:
     SDL_AudioSpec format_{};
     SoundClip beep_;
     // nullptr marks a file that cannot be played: the beep stands in for it.
-    std::unordered_map<std::string, std::unique_ptr<const SoundClip>> clips_;
+    struct CachedClip {
+        std::unique_ptr<const SoundClip> clip;
+        std::uint64_t lastUse = 0;
+    };
+    std::unordered_map<std::string, CachedClip> clips_;
+    std::uint64_t uses_ = 0;
 
     // Shared with the audio callback; changed only under the device lock.
     const SoundClip* playing_ = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <thread>
 
@@ -15,16 +16,25 @@ namespace runtime::sdl {
 // them with sigwait and pushes the quit event. That way no signal lands in a
 // thread that nobody wakes, and nothing runs inside a signal handler.
 // Construct it before any other thread starts.
+//
+// A close request always ends the program: if it is still running
+// `giveUpAfter` after the first signal (its main thread stuck in some long
+// work), the watcher ends the process by that signal, without running
+// anything of the program, so no file is left half written.
 class SignalCloseRequests {
 public:
-    SignalCloseRequests();
+    static constexpr std::chrono::milliseconds DefaultGiveUpAfter{1500};
+
+    explicit SignalCloseRequests(std::chrono::milliseconds giveUpAfter = DefaultGiveUpAfter);
     ~SignalCloseRequests();
     SignalCloseRequests(const SignalCloseRequests&) = delete;
     SignalCloseRequests& operator=(const SignalCloseRequests&) = delete;
 
 private:
     void Watch();
+    [[noreturn]] void EndProcess(int signal) const;
 
+    const std::chrono::milliseconds giveUpAfter_;
     sigset_t signals_{};
     sigset_t previousMask_{};
     std::atomic<bool> stopping_{false};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "runtime/RegularFile.h"
 #include "runtime/backends/sdl/SdlHandles.h"
 
 namespace runtime::sdl {
@@ -64,7 +65,18 @@ std::optional<SoundClip> ConvertSound(const SDL_AudioSpec& from, std::span<const
 }
 
 std::optional<SoundClip> LoadWav(const std::filesystem::path& file, const SDL_AudioSpec& device, std::string& error) {
-    SDL_RWops* source = SDL_RWFromFile(file.c_str(), "rb");
+    const auto opened = RegularFile::Open(file.string(), error);
+    if (!opened) {
+        error = file.string() + ": " + error;
+        return std::nullopt;
+    }
+    if (opened->Size() > MaxWavFileBytes) {
+        error = "larger than " + std::to_string(MaxWavFileBytes / (1024 * 1024)) + " MB";
+        return std::nullopt;
+    }
+    const std::vector<std::uint8_t> bytes =
+        opened->ReadStart(static_cast<std::size_t>(opened->Size()));
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (source == nullptr) {
         error = SDL_GetError();
         return std::nullopt;
@@ -78,6 +90,12 @@ std::optional<SoundClip> LoadWav(const std::filesystem::path& file, const SDL_Au
         return std::nullopt;
     }
     const std::unique_ptr<Uint8, WavDeleter> owned(samples);
+    const int frameBytes = FrameBytes(stored);
+    if (frameBytes > 0 && stored.freq > 0 &&
+        static_cast<double>(length) / frameBytes / stored.freq > MaxWavSeconds) {
+        error = "longer than " + std::to_string(static_cast<int>(MaxWavSeconds)) + " s";
+        return std::nullopt;
+    }
     return ConvertSound(stored, {samples, length}, device, error);
 }
 

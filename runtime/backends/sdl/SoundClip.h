@@ -20,8 +20,13 @@ struct SoundClip {
 std::optional<SoundClip> ConvertSound(const SDL_AudioSpec& from, std::span<const Uint8> samples,
                                       const SDL_AudioSpec& to, std::string& error);
 
+// No voice of ours is longer than a few words; a file beyond these is damaged.
+constexpr std::uint64_t MaxWavFileBytes = 4 * 1024 * 1024;
+constexpr double MaxWavSeconds = 10.0;
+
 // Reads a WAV file and converts it to `device`'s format; nullopt and the
-// reason when the file is missing, unreadable or damaged.
+// reason when the file is missing, not a regular file, unreadable, damaged,
+// larger than MaxWavFileBytes or longer than MaxWavSeconds.
 std::optional<SoundClip> LoadWav(const std::filesystem::path& file, const SDL_AudioSpec& device, std::string& error);
 
 // The sound played for a file that cannot be played: a soft 150 ms beep

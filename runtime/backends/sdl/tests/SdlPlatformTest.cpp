@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstring>
 #include <thread>
 
 #include "runtime/Backend.h"
+#include "runtime/Runtime.h"
+#include "runtime/Window.h"
 #include "runtime/backends/sdl/SdlPlatform.h"
 #include "runtime/backends/sdl/tests/TestSupport.h"
 
@@ -191,6 +194,35 @@ TEST(DesktopRuntime, StartsWithADisplay) {
     runtime->platform().Present(Image(80, 60));
     runtime->sound().Play("missing.wav");
     EXPECT_GT(runtime->clock().TimeOfDay(), 0);
+}
+
+// SIGTERM while the program is busy between events (a spoken equation
+// waiting between its words): the wait ends at once, with the close event
+// first in line.
+TEST(DesktopRuntime, TerminationSignalEndsAWaitOfABusyProgram) {
+    ScopedEnv video{"SDL_VIDEODRIVER", "dummy"};
+    ScopedEnv audio{"SDL_AUDIODRIVER", "dummy"};
+    std::string error;
+    const auto runtime = CreateDesktopRuntime(error);
+    ASSERT_TRUE(runtime) << error;
+    static constexpr WindowDefinition Empty{
+        .caption = "Korvanda", .icon = {}, .width = 40, .height = 30, .font = {}, .controls = {}};
+    Window window(Empty, *runtime);
+    ASSERT_TRUE(window.Open());
+    ASSERT_EQ(window.NextEvent(false)->kind, EventKind::OpenWindow);
+
+    const auto start = std::chrono::steady_clock::now();
+    std::thread desktop([] {
+        std::this_thread::sleep_for(100ms);
+        kill(getpid(), SIGTERM);
+    });
+    const bool waitedItOut = window.WaitShowing(start + 20s);
+    desktop.join();
+    EXPECT_FALSE(waitedItOut);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+    const auto next = window.NextEvent(false);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->kind, EventKind::CloseWindow);
 }
 
 TEST(DesktopRuntime, WithoutADisplayGivesOneLineWhy) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -172,6 +173,35 @@ TEST_F(DiskAudio, SoundIsKeptAfterItsFirstUse) {
     const auto played = Played(0.15);
     EXPECT_LT(Find(played, voice), played.size());
     EXPECT_TRUE(debug.lines.empty()) << debug.lines.front();
+}
+
+// A FIFO in place of a voice beeps with one line, and nothing waits on it.
+TEST_F(DiskAudio, FifoInPlaceOfAVoiceBeeps) {
+    ASSERT_EQ(mkfifo((folder / "5.wav").c_str(), 0600), 0);
+    sound->Play("5.wav");
+    const auto played = Played(0.25);
+    EXPECT_NE(std::find_if(played.begin(), played.end(), [](Sint16 s) { return s != 0; }),
+              played.end());
+    ASSERT_EQ(debug.lines.size(), 1u);
+    EXPECT_NE(debug.lines[0].find("not a regular file"), std::string::npos) << debug.lines[0];
+}
+
+// Converted voices are kept up to a budget: ten voices of nine seconds do
+// not all stay, the one played longest ago goes.
+TEST_F(DiskAudio, KeptVoicesStayWithinABudget) {
+    const std::vector<Sint16> nineSeconds(static_cast<std::size_t>(format.freq) * 9, 500);
+    for (int i = 0; i < 10; ++i) {
+        const std::string name = std::to_string(i) + ".wav";
+        WriteSound(name.c_str(), nineSeconds);
+        sound->Play(name);
+        std::filesystem::remove(folder / name);
+    }
+    ASSERT_TRUE(debug.lines.empty()) << debug.lines.front();
+    sound->Play("9.wav");  // still in memory
+    EXPECT_TRUE(debug.lines.empty());
+    sound->Play("0.wav");  // gone from memory, and from the folder
+    ASSERT_EQ(debug.lines.size(), 1u);
+    EXPECT_NE(debug.lines[0].find("0.wav"), std::string::npos) << debug.lines[0];
 }
 
 TEST_F(QuietDiskAudio, DeviceClosesWhenQuietAndOpensForTheNextSound) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -114,6 +115,36 @@ TEST(SoundClip, MissingOrDamagedWavIsRefusedWithAReason) {
     EXPECT_FALSE(LoadWav(folder / "missing.wav", Format(48000, 2), error));
     EXPECT_NE(error.find("missing.wav"), std::string::npos) << error;
     EXPECT_FALSE(LoadWav(folder.path(), Format(48000, 2), error)) << "a folder";
+}
+
+// Voices that are there but hostile: refused with a reason, at once.
+TEST(SoundClip, WavBeyondTheBoundsOrNotARegularFileIsRefused) {
+    TempFolder folder;
+    WriteFile(folder / "long.wav",
+              MakeWav(8000, 1, std::vector<Sint16>(8000 * 11, 100)));  // 11 s, 176 KB
+    WriteFile(folder / "large.wav",
+              MakeWav(192000, 2, std::vector<Sint16>(192000 * 2 * 7, 100)));  // 7 s, 5 MB
+    ASSERT_EQ(mkfifo((folder / "fifo.wav").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder / "device.wav");
+    const struct {
+        const char* name;
+        const char* reason;
+    } cases[] = {
+        {"long.wav", "longer than 10 s"},
+        {"large.wav", "larger than 4 MB"},
+        {"fifo.wav", "not a regular file"},
+        {"device.wav", "not a regular file"},
+        {".", "a folder"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(LoadWav(folder / c.name, Format(48000, 2), error)) << c.name;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << c.name << ": " << error;
+    }
+    // Just below the bound is a voice like any other.
+    WriteFile(folder / "nine.wav", MakeWav(8000, 1, std::vector<Sint16>(8000 * 9, 100)));
+    std::string error;
+    EXPECT_TRUE(LoadWav(folder / "nine.wav", Format(8000, 1), error)) << error;
 }
 
 TEST(SoundClip, TruncatedWavPlaysWhatIsThere) {
