@@ -1,15 +1,26 @@
 #include "abacor/Main.h"
 
+#include <iostream>
+
 #include "assets/BuiltInPictures.h"
+#include "frame/CommandLine.h"
 #include "frame/Program.h"
 #include "language/Choice.h"
+#include "runtime/DataFolder.h"
 #include "runtime/Runtime.h"
 
-int main() {
-    // The pictures and English voices lie in the working folder, the voices
-    // of other languages in voices/<language> there.
-    const language::Choice language = language::ChooseAtStart(".");
-    return frame::RunDesktopProgram({"abacor", "abacor.INI"}, [&](frame::Program& program) {
+int main(int argc, char* argv[]) {
+    const frame::ProgramInfo info{
+        "abacor", "abacor.INI",
+        "abacor, the bead trainer: a child picks two numbers from 0 to 10 and plus or\n"
+        "minus, and sees the sum or difference as digits, beads and pictures, and\n"
+        "hears it spoken."};
+    if (const auto answered = frame::AnswerCommandLine(info, {argv, static_cast<std::size_t>(argc)},
+                                                       std::cout, std::cerr))
+        return *answered;
+    // The voices of other languages lie in voices/<language> of the data folder.
+    const language::Choice language = language::ChooseAtStart(runtime::FindDataFolder().folder);
+    return frame::RunDesktopProgram(info, [&](frame::Program& program) {
         program.GetRuntime().pictures().AddBuiltIn(BuiltInPictures());
         abacor::Main(program, language);
     });

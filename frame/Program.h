@@ -15,6 +15,7 @@ namespace frame {
 struct ProgramInfo {
     std::string name;          // "abacor": starts messages to the user
     std::string settingsFile;  // "abacor.INI": bare name in the settings folder
+    std::string summary = {};  // what the program teaches, for --help
 };
 
 // What the window procedure `Main` and its window manager take from the

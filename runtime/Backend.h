@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -9,7 +10,9 @@ namespace runtime {
 
 // The desktop runtime of the backend the program is linked with (SDL for
 // the programs). Returns nullptr and a one-line reason when no display can
-// be opened.
-std::unique_ptr<Runtime> CreateDesktopRuntime(std::string& error);
+// be opened. Pictures and sounds are read from `dataFolder` (empty: the
+// working folder).
+std::unique_ptr<Runtime> CreateDesktopRuntime(std::string& error,
+                                              const std::filesystem::path& dataFolder = {});
 
 }  // namespace runtime

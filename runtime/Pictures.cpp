@@ -58,7 +58,8 @@ void PictureLibrary::AddBuiltIn(std::span<const EmbeddedFile> files) {
 
 std::shared_ptr<const Image> PictureLibrary::Load(std::string_view name) {
     if (name.empty()) return nullptr;
-    const std::string path(name);
+    const std::string path =
+        folder_.empty() ? std::string(name) : (folder_ / name).string();
     if (auto hit = cache_.find(name); hit != cache_.end()) {
         Entry& entry = hit->second;
         // A damaged file is tried again only once it has changed.
@@ -85,7 +86,7 @@ std::shared_ptr<const Image> PictureLibrary::Load(std::string_view name) {
     }
     entry.lastUse = ++uses_;
     auto picture = entry.picture;
-    cache_.insert_or_assign(path, std::move(entry));
+    cache_.insert_or_assign(std::string(name), std::move(entry));
     DropUnusedBeyondBudget();
     return picture;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "runtime/EmbeddedFile.h"
@@ -16,8 +18,9 @@
 namespace runtime {
 
 // Pictures by name: pictures built into the program first, then the file of
-// that name in the working folder. A missing or damaged picture is "no
-// picture" (nullptr), never an error that stops anything.
+// that name in the data folder (the working folder unless told another). A
+// missing or damaged picture is "no picture" (nullptr), never an error that
+// stops anything.
 //
 // Each file is decoded once and the one copy is shared by every control
 // that shows it. Only regular files are read, a picture above 4096 x 4096
@@ -30,6 +33,9 @@ public:
     static constexpr std::size_t UnusedBytesKept = 32 * 1024 * 1024;
 
     void AddBuiltIn(std::span<const EmbeddedFile> files);
+    // Where picture files are read from; empty: the working folder.
+    void SetFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
+    const std::filesystem::path& Folder() const { return folder_; }
 
     // Decoded picture, cached after the first use; nullptr when missing or damaged.
     std::shared_ptr<const Image> Load(std::string_view name);
@@ -50,6 +56,7 @@ private:
     std::map<std::string, std::span<const unsigned char>, std::less<>> builtIn_;
     std::map<std::string, Entry, std::less<>> cache_;
     std::uint64_t uses_ = 0;
+    std::filesystem::path folder_;
 };
 
 }  // namespace runtime

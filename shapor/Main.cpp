@@ -50,7 +50,7 @@ MainProcedure::MainProcedure(frame::Program& program)
       window(definition.Definition(), program.GetRuntime()),
       host(window),
       Drawer1(host),
-      scene(v, Drawer1, program.GetRuntime().random()),
+      scene(v, Drawer1, program.GetRuntime().random(), program.GetRuntime().pictures().Folder()),
       thisWindow(program, *this) {
     window.Bind(ctl::N1, v.N1);
     window.Bind(ctl::N1_2, v.N1);

@@ -1,6 +1,7 @@
 #include "shapor/ShapeScene.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "shapor/PictureBounds.h"
 
@@ -12,8 +13,13 @@ constexpr std::int32_t AnyColour = 0xFFFFFF;  // random colours are 0 .. AnyColo
 constexpr std::int32_t PlaceOnce = -1;        // Image's FLAG: no tiling
 }  // namespace
 
-ShapeScene::ShapeScene(Variables& variables, canvas::Draw& drawer, runtime::Random& random)
-    : v_(variables), Drawer1(drawer), random_(random), placement_(random) {}
+ShapeScene::ShapeScene(Variables& variables, canvas::Draw& drawer, runtime::Random& random,
+                       std::filesystem::path folder)
+    : v_(variables),
+      Drawer1(drawer),
+      random_(random),
+      folder_(std::move(folder)),
+      placement_(random) {}
 
 void ShapeScene::DrawShapes1() {
     Drawer1.Blank(White);
@@ -46,8 +52,8 @@ void ShapeScene::DrawShapes1() {
                 // The showing part goes where the placement put the object;
                 // white is the pictures' ground, and the scene shows through it.
                 const runtime::Rect inked = inked_[index].value_or(runtime::Rect{});
-                Drawer1.Image(p.x - inked.x, p.y - inked.y, 0, 0, kind.pictures[index], PlaceOnce,
-                              White);
+                Drawer1.Image(p.x - inked.x, p.y - inked.y, 0, 0, PicturePath(kind.pictures[index]),
+                              PlaceOnce, White);
                 break;
             }
         }
@@ -68,7 +74,12 @@ void ShapeScene::DrawTriangle(runtime::Point at, runtime::Size size) {
 
 void ShapeScene::MeasurePictures(const KindInfo& kind) {
     inked_.clear();
-    for (const std::string_view file : kind.pictures) inked_.push_back(InkedBounds(file));
+    for (const std::string_view file : kind.pictures)
+        inked_.push_back(InkedBounds(PicturePath(file)));
+}
+
+std::string ShapeScene::PicturePath(std::string_view file) const {
+    return folder_.empty() ? std::string(file) : (folder_ / file).string();
 }
 
 runtime::Size ShapeScene::NominalSize(const KindInfo& kind) const {
