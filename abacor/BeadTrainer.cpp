@@ -1,6 +1,7 @@
 #include "abacor/BeadTrainer.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "abacor/Controls.h"
 #include "runtime/Event.h"
@@ -29,11 +30,12 @@ void ShowBead(runtime::Window& window, runtime::ControlId bead, std::string_view
 }
 }  // namespace
 
-BeadTrainer::BeadTrainer(Variables& variables, runtime::Window& window, runtime::Runtime& runtime)
+BeadTrainer::BeadTrainer(Variables& variables, runtime::Window& window, runtime::Runtime& runtime,
+                         std::string voices)
     : v_(variables),
       window_(window),
       random_(runtime.random()),
-      voice_(runtime.sound(), runtime.clock(), window) {}
+      voice_(runtime.sound(), runtime.clock(), window, std::move(voices)) {}
 
 void BeadTrainer::WindowOpened() {
     v_.OPERATOR = "PLUS";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "abacor/Problem.h"
 #include "abacor/Voice.h"
 #include "runtime/Runtime.h"
@@ -12,7 +14,9 @@ namespace abacor {
 // variables, which the window shows through its bindings.
 class BeadTrainer {
 public:
-    BeadTrainer(Variables& variables, runtime::Window& window, runtime::Runtime& runtime);
+    // `voices`: the folder of the recordings (Voice).
+    BeadTrainer(Variables& variables, runtime::Window& window, runtime::Runtime& runtime,
+                std::string voices = {});
 
     // Reactions to events.
     void WindowOpened();

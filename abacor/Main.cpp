@@ -16,15 +16,16 @@ void BindVariables(runtime::Window& window, Variables& v) {
 }
 }  // namespace
 
-MainWindow::MainWindow(frame::Program& program)
-    : window(MenuWindow, program.GetRuntime()),
-      trainer(variables, window, program.GetRuntime()),
+MainWindow::MainWindow(frame::Program& program, const language::Choice& language)
+    : definition(MenuWindow),
+      window(definition.Definition(), program.GetRuntime()),
+      trainer(variables, window, program.GetRuntime(), language.VoiceFolder()),
       manager(program, window, trainer) {
     BindVariables(window, variables);
 }
 
-void Main(frame::Program& program) {
-    MainWindow main(program);
+void Main(frame::Program& program, const language::Choice& language) {
+    MainWindow main(program, language);
     program.GetRuntime().globalResponse = main.manager.Run();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "language/Catalog.h"
 #include "runtime/ControlTable.h"
 
 // The bead trainer's window: every control with its number, label, place and
@@ -11,6 +12,7 @@ namespace abacor {
 
 namespace def {
 using namespace runtime::table;
+using language::N_;
 using runtime::ControlDefinition;
 using runtime::ControlKind;
 using runtime::FontSpec;
@@ -186,7 +188,7 @@ inline constexpr std::array<ControlDefinition, 128> MenuControls{{
     Number(125, "SUMIT", 128, 175, 85, 49, BigDigits),
     Button(126, "EQUALSB", 5, 180, 80, 22, "=", 20),
     Prompt(127, "PROMPT1", 9, 209, 67, 75,
-           "Use mouse to choose numbers above, or use the spacebar for random numbers",
+           N_("Use mouse to choose numbers above, or use the spacebar for random numbers"),
            WindowFace(12)),
     Number(128, "N2:2", 128, 85, 85, 49, BigDigits),
 }};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "abacor/Problem.h"
 #include "runtime/Services.h"
@@ -14,14 +16,18 @@ class Voice {
 public:
     static constexpr std::chrono::milliseconds PauseLength{500};
 
-    Voice(runtime::SoundService& sound, runtime::Clock& clock) : sound_(sound), clock_(clock) {}
+    // `folder` holds the recordings of one language ("voices/de/"); empty:
+    // the English ones, in the data folder itself.
+    Voice(runtime::SoundService& sound, runtime::Clock& clock, std::string folder = {})
+        : sound_(sound), clock_(clock), folder_(std::move(folder)) {}
     // Pauses keep `window` on screen: exposures are repainted meanwhile, and
     // a close request ends the speech.
-    Voice(runtime::SoundService& sound, runtime::Clock& clock, runtime::Window& window)
-        : sound_(sound), clock_(clock), window_(&window) {}
+    Voice(runtime::SoundService& sound, runtime::Clock& clock, runtime::Window& window,
+          std::string folder = {})
+        : sound_(sound), clock_(clock), window_(&window), folder_(std::move(folder)) {}
 
     // Starts the file and returns at once; it cuts off a word still playing.
-    void Say(std::string_view file) { sound_.Play(file); }
+    void Say(std::string_view file) { sound_.Play(folder_ + std::string(file)); }
     void SayNumber(int value);
 
     // Half a second of sleep, measured on the monotonic clock so that it also
@@ -38,6 +44,7 @@ private:
     runtime::SoundService& sound_;
     runtime::Clock& clock_;
     runtime::Window* window_ = nullptr;
+    std::string folder_;
 };
 
 }  // namespace abacor

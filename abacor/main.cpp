@@ -5,6 +5,8 @@
 #include "assets/BuiltInPictures.h"
 #include "frame/CommandLine.h"
 #include "frame/Program.h"
+#include "language/Choice.h"
+#include "runtime/DataFolder.h"
 #include "runtime/Runtime.h"
 
 int main(int argc, char* argv[]) {
@@ -16,8 +18,10 @@ int main(int argc, char* argv[]) {
     if (const auto answered = frame::AnswerCommandLine(info, {argv, static_cast<std::size_t>(argc)},
                                                        std::cout, std::cerr))
         return *answered;
-    return frame::RunDesktopProgram(info, [](frame::Program& program) {
+    // The voices of other languages lie in voices/<language> of the data folder.
+    const language::Choice language = language::ChooseAtStart(runtime::FindDataFolder().folder);
+    return frame::RunDesktopProgram(info, [&](frame::Program& program) {
         program.GetRuntime().pictures().AddBuiltIn(BuiltInPictures());
-        abacor::Main(program);
+        abacor::Main(program, language);
     });
 }

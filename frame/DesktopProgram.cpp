@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "frame/Program.h"
+#include "language/Catalog.h"
 #include "runtime/Backend.h"
 #include "runtime/DataFolder.h"
 
@@ -12,7 +13,8 @@ int RunDesktopProgram(const ProgramInfo& info, const MainProcedure& main) {
     const std::unique_ptr<runtime::Runtime> runtime =
         runtime::CreateDesktopRuntime(error, data.folder);
     if (!runtime) {
-        std::cerr << info.name << ": " << (error.empty() ? "cannot open the display" : error)
+        std::cerr << info.name << ": "
+                  << (error.empty() ? language::Tr("cannot open the display") : error)
                   << '\n';
         return 1;
     }

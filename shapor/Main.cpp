@@ -46,7 +46,8 @@ int ThisWindow::TakeFieldEvent() {
 }
 
 MainProcedure::MainProcedure(frame::Program& program)
-    : window(MenuWindow, program.GetRuntime()),
+    : definition(MenuWindow),
+      window(definition.Definition(), program.GetRuntime()),
       host(window),
       Drawer1(host),
       scene(v, Drawer1, program.GetRuntime().random(), program.GetRuntime().pictures().Folder()),

@@ -3,6 +3,7 @@
 #include "canvas/Draw.h"
 #include "canvas/WindowHost.h"
 #include "frame/Program.h"
+#include "frame/TranslatedWindow.h"
 #include "frame/WindowManager.h"
 #include "runtime/Window.h"
 #include "shapor/Problem.h"
@@ -39,6 +40,7 @@ public:
     void Addit();
 
     Variables v;
+    frame::TranslatedWindow definition;  // MenuWindow with its texts in the catalog's language
     runtime::Window window;
     canvas::WindowHost host;
     canvas::Draw Drawer1;

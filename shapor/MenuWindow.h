@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "language/Catalog.h"
 #include "runtime/ControlTable.h"
 
 // The shape trainer's window: the File menu, then every control with its
@@ -11,6 +12,7 @@ namespace shapor {
 
 namespace def {
 using namespace runtime::table;
+using language::N_;
 using runtime::ControlDefinition;
 using runtime::ControlKind;
 using runtime::FontSpec;
@@ -20,9 +22,9 @@ constexpr FontSpec Sign{"Arial", 48, true};
 
 // clang-format off
 inline constexpr std::array<ControlDefinition, 37> MenuControls{{
-    Menu(1, "FILEMENU", "&File"),
+    Menu(1, "FILEMENU", N_("&File")),
     Separator(1),
-    CloseItem(2, "EXIT", 1, "E&xit"),
+    CloseItem(2, "EXIT", 1, N_("E&xit")),
 
     OptionGroup(3, "N1", 5, 4, 78, 67),
     Radio(4, "N1:RADIO1", 3, 8, 11, "0.bmp", "0", 17, 18),
@@ -40,8 +42,8 @@ inline constexpr std::array<ControlDefinition, 37> MenuControls{{
     Placed(16, "DRAW1", ControlKind::Image, 199, 10, 100, 60),
 
     OptionGroup(17, "OPERATOR", 18, 75, 50, 36),
-    TextRadio(18, "OPERATOR:RADIO1", 17, 22, 83, "PLUS"),
-    TextRadio(19, "OPERATOR:RADIO2", 17, 22, 95, "MINUS"),
+    TextRadio(18, "OPERATOR:RADIO1", 17, 22, 83, N_("PLUS")),
+    TextRadio(19, "OPERATOR:RADIO2", 17, 22, 95, N_("MINUS")),
     Display(20, "OPERATORSYMBOL", 92, 73, 33, 42, "s1", Sign),
 
     OptionGroup(21, "N2", 4, 115, 80, 70),

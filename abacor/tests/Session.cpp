@@ -54,13 +54,13 @@ fs::path Workspace::SettingsFile() const {
     return folder_ / "config" / "korvanda" / "abacor.INI";
 }
 
-Session::Session(runtime::HeadlessOptions options)
+Session::Session(runtime::HeadlessOptions options, const language::Choice& language)
     : headless(runtime::CreateHeadlessRuntime(options)), settings(headless.debug) {
     headless.runtime->pictures().AddBuiltIn(BuiltInPictures());
     settings.Open("abacor.INI");
     program = std::make_unique<frame::Program>(frame::ProgramInfo{"abacor", "abacor.INI"},
                                                *headless.runtime, settings);
-    main = std::make_unique<MainWindow>(*program);
+    main = std::make_unique<MainWindow>(*program, language);
     EXPECT_EQ(main->manager.Start(), frame::Level::Benign);
     Pump();  // the open event
 }

@@ -40,7 +40,7 @@ private:
 // (its open event handled) from construction until Close.
 class Session {
 public:
-    explicit Session(runtime::HeadlessOptions options = {});
+    explicit Session(runtime::HeadlessOptions options = {}, const language::Choice& language = {});
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

@@ -1,7 +1,11 @@
 #!/usr/bin/python3
 """The contact sheet assets/contact-sheet.png: every picture at 1x and 3x,
 on white as the programs' buttons show it and keyed over a coloured ground
-as the shape scene places it (where a pale fringe would show)."""
+as the shape scene places it (where a pale fringe would show); then, for
+every language, who speaks it under which licence and the shape of each
+word's sound."""
+
+import wave
 
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
@@ -13,6 +17,10 @@ import cube
 import dinos
 import pyramids
 import stars
+from languages import LANGUAGES
+
+WORDS = [str(n) for n in range(21)] + ["plus", "minus", "equals"]
+WAVE_SIZE = (44, 24)   # pixels of one word's sound: 0.5 s across
 
 ROWS = [
     ("numerals", [f"{n}.bmp" for n in range(11)], art.BUILTIN),
@@ -41,6 +49,34 @@ def tiles(img):
     return [img, big, keyed(big, SCENE)]
 
 
+def waveform(path):
+    """The word's loudness over time, 0.5 s to the tile's width (longer
+    words run on at that rate): a trim or level fault shows at a glance."""
+    with wave.open(str(path)) as w:
+        samples = np.frombuffer(w.readframes(w.getnframes()), dtype="<i2")
+        rate = w.getframerate()
+    width = max(1, round(len(samples) / rate / 0.5 * WAVE_SIZE[0]))
+    tile = Image.new("RGB", (max(width, WAVE_SIZE[0]), WAVE_SIZE[1]), (255, 255, 255))
+    d = ImageDraw.Draw(tile)
+    d.line([(WAVE_SIZE[0] - 1, 0), (WAVE_SIZE[0] - 1, WAVE_SIZE[1])], fill=(255, 190, 190))
+    mid = WAVE_SIZE[1] // 2
+    for x, chunk in enumerate(np.array_split(samples, width)):
+        peak = int(np.abs(chunk.astype(np.int32)).max(initial=0)) * mid // 32768
+        d.line([(x, mid - peak), (x, mid + peak)], fill=(30, 60, 140))
+    return tile
+
+
+def voice_rows():
+    rows = []
+    for code, lang in LANGUAGES.items():
+        folder = art.DATA if code == "en" else art.DATA / "voices" / code
+        words = [(name, [waveform(folder / f"{name}.wav")]) for name in WORDS]
+        about = (f"{code}  {lang.name}: {lang.engine}, voice {lang.voice} "
+                 f"(Debian {lang.package}), licence {lang.licence}")
+        rows.append((about, words))
+    return rows
+
+
 def main():
     rows = []
     for title, names, folder in ROWS:
@@ -54,11 +90,14 @@ def main():
         ground.alpha_composite(im)
         icons.append((f"{size[0]}px", [ground.convert("RGB")]))
     rows.append(("working.ico", icons))
+    rows += voice_rows()
 
     # Lay the rows out first, wrapping them at MAX_WIDTH, then paint.
     placed, y = [], PAD
     for title, pics in rows:
         placed.append((title, None, PAD, y))
+        if FONT.getlength(title) > LABEL - PAD:  # a long title has a line of its own
+            y += 16
         x, line = LABEL, 0
         for name, ts in pics:
             span = max(sum(t.width + PAD for t in ts), 60)

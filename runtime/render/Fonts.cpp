@@ -40,16 +40,39 @@ Font::Font(std::unique_ptr<Face> face, int pixelSize) : face_(std::move(face)), 
 
 Font::~Font() = default;
 
-const Glyph& Font::GlyphFor(unsigned char c) {
-    std::optional<Glyph>& slot = glyphs_[c];
-    if (slot) return *slot;
-    slot.emplace();
+char32_t NextCharacter(std::string_view text, std::size_t& at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    const int length = lead >= 0xF5 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
+    if (length > 1 && at + length <= text.size()) {
+        char32_t c = lead & (0x7F >> length);
+        bool valid = true;
+        for (int i = 1; i < length; ++i) {
+            valid = valid && (byte(at + i) & 0xC0) == 0x80;
+            c = c << 6 | (byte(at + i) & 0x3F);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are no characters.
+        const char32_t lowest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (valid && c >= lowest[length] && c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF)) {
+            at += static_cast<std::size_t>(length);
+            return c;
+        }
+    }
+    ++at;
+    return lead;
+}
+
+const Glyph& Font::GlyphFor(char32_t c) {
+    std::optional<Glyph>* latin1 = c < glyphs_.size() ? &glyphs_[c] : nullptr;
+    if (latin1 && *latin1) return **latin1;
+    if (!latin1)
+        if (const auto it = moreGlyphs_.find(c); it != moreGlyphs_.end()) return it->second;
+    Glyph& out = latin1 ? latin1->emplace() : moreGlyphs_[c];
     FT_Face face = face_->face;
     const FT_UInt index = FT_Get_Char_Index(face, c);
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0 || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0)
-        return *slot;
+        return out;
     const FT_GlyphSlot g = face->glyph;
-    Glyph& out = *slot;
     out.left = g->bitmap_left;
     out.top = g->bitmap_top;
     out.advance = static_cast<int>((g->advance.x + 32) >> 6);
@@ -66,7 +89,7 @@ const Glyph& Font::GlyphFor(unsigned char c) {
 
 int Font::TextWidth(std::string_view text) {
     int width = 0;
-    for (char c : text) width += GlyphFor(static_cast<unsigned char>(c)).advance;
+    for (std::size_t at = 0; at < text.size();) width += GlyphFor(NextCharacter(text, at)).advance;
     return width;
 }
 
@@ -184,8 +207,8 @@ void DrawText(Image& target, const Rect& clip, Font& font, int x, int baseline, 
     const int x1 = std::min(clip.x + clip.width, target.width), y1 = std::min(clip.y + clip.height, target.height);
     const std::uint32_t r = argb >> 16 & 0xFF, g = argb >> 8 & 0xFF, b = argb & 0xFF;
     int pen = x;
-    for (char ch : text) {
-        const Glyph& glyph = font.GlyphFor(static_cast<unsigned char>(ch));
+    for (std::size_t at = 0; at < text.size();) {
+        const Glyph& glyph = font.GlyphFor(NextCharacter(text, at));
         const int gx = pen + glyph.left, gy = baseline - glyph.top;
         pen += glyph.advance;
         const int sx0 = std::max(x0, gx), sx1 = std::min(x1, gx + glyph.width);

@@ -25,8 +25,12 @@ struct Glyph {
     std::vector<std::uint8_t> coverage;
 };
 
-// A face at one pixel size, with its glyphs cached. Text is single-byte
-// (Latin-1), as the programs' texts are.
+// The character at `at` of a UTF-8 text, moving `at` past it. A byte that
+// does not begin a valid UTF-8 sequence stands for itself (Latin-1).
+char32_t NextCharacter(std::string_view text, std::size_t& at);
+
+// A face at one pixel size, with its glyphs cached. Texts are UTF-8 (the
+// translated window texts); the tables' own texts are plain ASCII.
 class Font {
 public:
     struct Face;
@@ -41,13 +45,14 @@ public:
     int PixelSize() const { return pixelSize_; }
 
     int TextWidth(std::string_view text);
-    const Glyph& GlyphFor(unsigned char c);
+    const Glyph& GlyphFor(char32_t c);
 
 private:
     std::unique_ptr<Face> face_;
     int pixelSize_;
     int ascent_ = 0, descent_ = 0;
-    std::array<std::optional<Glyph>, 256> glyphs_;
+    std::array<std::optional<Glyph>, 256> glyphs_;  // Latin-1, the common case
+    std::map<char32_t, Glyph> moreGlyphs_;
 };
 
 // All fonts of the process, found through fontconfig by family name and

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "runtime/backends/sdl/DisplayDrivers.h"
+#include "language/Catalog.h"
 #include "runtime/backends/sdl/SdlInput.h"
 
 namespace runtime::sdl {
@@ -55,7 +56,7 @@ std::unique_ptr<SdlPlatform> SdlPlatform::Create(std::string& error) {
 
     std::unique_ptr<SdlPlatform> platform(new SdlPlatform());
     if (!platform->video_.Ready()) {
-        error = OneLine(std::string("cannot open a display: ") + SDL_GetError());
+        error = OneLine(std::string(language::Tr("cannot open a display")) + ": " + SDL_GetError());
         return nullptr;
     }
     return platform;
@@ -120,7 +121,7 @@ bool SdlPlatform::OpenWindow(const WindowRequest& request) {
         if (!presenter_) presenter_ = CreateRendererPresenter(window_.get());
     }
     if (!presenter_) {
-        std::fprintf(stderr, "cannot open the window: %s\n", OneLine(SDL_GetError()).c_str());
+        std::fprintf(stderr, "%s: %s\n", language::Tr("cannot open the window"), OneLine(SDL_GetError()).c_str());
         CloseWindow();
         return false;
     }
