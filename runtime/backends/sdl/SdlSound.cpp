@@ -31,6 +31,11 @@ SdlSound::SdlSound(DebugOutput& debug, std::filesystem::path folder, std::chrono
 }
 
 void SdlSound::Run(std::stop_token stop) {
+    // SDL keeps its error text in storage of the calling thread; a thread SDL
+    // did not start must give that back itself before it ends.
+    struct ThreadStorageCleanup {
+        ~ThreadStorageCleanup() { SDL_TLSCleanup(); }
+    } cleanup;
     // Unlocked, so a Play meanwhile need not wait: while opening_ is set it
     // only notes its sound, and nothing reads what the opening writes.
     std::string error;
