@@ -18,9 +18,10 @@ int main(int argc, char* argv[]) {
     if (const auto answered = frame::AnswerCommandLine(info, {argv, static_cast<std::size_t>(argc)},
                                                        std::cout, std::cerr))
         return *answered;
+    const runtime::DataFolder data = runtime::FindDataFolder();
     // The voices of other languages lie in voices/<language> of the data folder.
-    const language::Choice language = language::ChooseAtStart(runtime::FindDataFolder().folder);
-    return frame::RunDesktopProgram(info, [&](frame::Program& program) {
+    const language::Choice language = language::ChooseAtStart(data.folder);
+    return frame::RunDesktopProgram(info, data, [&](frame::Program& program) {
         program.GetRuntime().pictures().AddBuiltIn(BuiltInPictures());
         abacor::Main(program, language);
     });

@@ -7,8 +7,8 @@
 
 namespace frame {
 
-int RunDesktopProgram(const ProgramInfo& info, const MainProcedure& main) {
-    const runtime::DataFolder data = runtime::FindDataFolder();
+int RunDesktopProgram(const ProgramInfo& info, const runtime::DataFolder& data,
+                      const MainProcedure& main) {
     std::string error;
     const std::unique_ptr<runtime::Runtime> runtime =
         runtime::CreateDesktopRuntime(error, data.folder);

@@ -5,6 +5,7 @@
 
 #include "frame/FullWindowDragging.h"
 #include "frame/SettingsManager.h"
+#include "runtime/DataFolder.h"
 
 namespace runtime {
 class Runtime;
@@ -22,7 +23,10 @@ struct ProgramInfo {
 // program entry: the runtime and the settings manager, both owned by the
 // entry for the whole run.
 //
-//   int main() { return frame::RunDesktopProgram({"abacor", "abacor.INI"}, abacor::Main); }
+//   int main() {
+//       return frame::RunDesktopProgram({"abacor", "abacor.INI"}, runtime::FindDataFolder(),
+//                                       abacor::Main);
+//   }
 //
 //   void Main(frame::Program& program) {
 //       Variables v;
@@ -56,8 +60,10 @@ using MainProcedure = std::function<void(Program&)>;
 int RunProgram(const ProgramInfo& info, runtime::Runtime& runtime, FullWindowDragging& dragging,
                const MainProcedure& main);
 
-// For main(): the same on the real desktop. When no display can be opened
-// it prints "<name>: <reason>" to standard error and returns 1.
-int RunDesktopProgram(const ProgramInfo& info, const MainProcedure& main);
+// For main(): the same on the real desktop, with pictures and voices from
+// `data` (found once at start by runtime::FindDataFolder). When no display
+// can be opened it prints "<name>: <reason>" to standard error and returns 1.
+int RunDesktopProgram(const ProgramInfo& info, const runtime::DataFolder& data,
+                      const MainProcedure& main);
 
 }  // namespace frame

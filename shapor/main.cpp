@@ -18,9 +18,10 @@ int main(int argc, char* argv[]) {
     if (const auto answered = frame::AnswerCommandLine(info, {argv, static_cast<std::size_t>(argc)},
                                                        std::cout, std::cerr))
         return *answered;
+    const runtime::DataFolder data = runtime::FindDataFolder();
     // shapor speaks nothing: only its texts follow the desktop's language.
-    language::ChooseAtStart(runtime::FindDataFolder().folder);
-    return frame::RunDesktopProgram(info, [](frame::Program& program) {
+    language::ChooseAtStart(data.folder);
+    return frame::RunDesktopProgram(info, data, [](frame::Program& program) {
         program.GetRuntime().pictures().AddBuiltIn(BuiltInPictures());
         shapor::Main(program);
     });
