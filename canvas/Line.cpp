@@ -247,8 +247,16 @@ void Outline(Draw& canvas, Coord x, Coord y, Coord w, Coord h) {
         std::uint8_t* pixel = target.Pixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y));
         const std::ptrdiff_t across = sx * static_cast<std::ptrdiff_t>(raster::BytesPerPixel);
         const std::ptrdiff_t down = -sy * static_cast<std::ptrdiff_t>(target.RowStride());  // rows are stored bottom up
-        const std::uint8_t* colour = pen.Colour();
+        std::uint8_t colour[raster::BytesPerPixel];  // a local copy: the pixel stores cannot change it
+        std::memcpy(colour, pen.Colour(), sizeof colour);
         const auto walk = [&](Coord major, Coord minor, std::ptrdiff_t majorStep, std::ptrdiff_t minorStep) {
+            // At 45 degrees the balance never falls below 0: every step is
+            // diagonal. (Straight lines are runs, drawn before the walk.)
+            if (minor == major) {
+                for (Coord i = 0; i <= major; ++i, pixel += majorStep + minorStep)
+                    std::memcpy(pixel, colour, raster::BytesPerPixel);
+                return;
+            }
             Coord e = 2 * minor - major;
             for (Coord i = 0;; ++i, pixel += majorStep) {
                 std::memcpy(pixel, colour, raster::BytesPerPixel);
@@ -260,7 +268,11 @@ void Outline(Draw& canvas, Coord x, Coord y, Coord w, Coord h) {
                 e += 2 * minor;
             }
         };
-        if (dx >= dy)
+        if (dy == 0)
+            pen.Span(y, x, endX);
+        else if (dx == 0)
+            pen.Column(x, y, endY);
+        else if (dx >= dy)
             walk(dx, dy, across, down);
         else
             walk(dy, dx, down, across);

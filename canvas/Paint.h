@@ -5,6 +5,7 @@
 // leave the 32-bit range), and the pen's dash pattern. Private to the canvas.
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -45,30 +46,47 @@ inline bool Clip(Coord a, Coord b, std::int32_t limit, std::int32_t& first, std:
 class ColourRun {
 public:
     explicit ColourRun(std::int32_t colour) {
-        raster::Store(bytes_, colour);
-        std::memcpy(bytes_ + 3, bytes_, 3);
-        std::memcpy(bytes_ + 6, bytes_, 6);
-        std::memcpy(bytes_ + 12, bytes_, 12);
-        std::memcpy(bytes_ + 24, bytes_, 24);
+        if constexpr (std::endian::native == std::endian::little) {
+            // Built in registers and stored whole: copying the pattern out of
+            // bytes just stored would stall on every copy, and figures make
+            // a run for each call.
+            const auto c = static_cast<std::uint32_t>(colour);
+            const std::uint64_t p = ((c >> 16) & 0xFF) | (c & 0xFF00) | ((c & 0xFF) << 16);  // as Store lays it out
+            const std::uint64_t words[3] = {p | p << 24 | p << 48, p >> 16 | p << 8 | p << 32 | p << 56,
+                                            p >> 8 | p << 16 | p << 40};
+            std::memcpy(bytes_, words, sizeof words);
+            std::memcpy(bytes_ + sizeof words, words, sizeof words);
+        } else {
+            raster::Store(bytes_, colour);
+            std::memcpy(bytes_ + 3, bytes_, 3);
+            std::memcpy(bytes_ + 6, bytes_, 6);
+            std::memcpy(bytes_ + 12, bytes_, 12);
+            std::memcpy(bytes_ + 24, bytes_, 24);
+        }
     }
     // Only fixed-size copies, which compile to plain moves: whole blocks, then
     // one last block (or two halves) ending exactly at the span's end. The
     // pattern repeats every three bytes, and every start lies a whole number
     // of pixels in, so overlapping copies write the same bytes.
     void Fill(std::uint8_t* first, std::size_t count) const {
+        // A local copy, which the compiler keeps in registers: stores
+        // through `first` could alias the member, so it would be read again
+        // after every store.
+        std::uint8_t block[sizeof bytes_];
+        std::memcpy(block, bytes_, sizeof block);
         const std::size_t bytes = count * raster::BytesPerPixel;
         if (count >= Pixels) {
             std::size_t done = 0;
-            for (; done + sizeof bytes_ <= bytes; done += sizeof bytes_) std::memcpy(first + done, bytes_, sizeof bytes_);
-            if (done < bytes) std::memcpy(first + bytes - sizeof bytes_, bytes_, sizeof bytes_);
+            for (; done + sizeof block <= bytes; done += sizeof block) std::memcpy(first + done, block, sizeof block);
+            if (done < bytes) std::memcpy(first + bytes - sizeof block, block, sizeof block);
         } else if (count >= 8) {
-            std::memcpy(first, bytes_, 24);
-            std::memcpy(first + bytes - 24, bytes_, 24);
+            std::memcpy(first, block, 24);
+            std::memcpy(first + bytes - 24, block, 24);
         } else if (count >= 4) {
-            std::memcpy(first, bytes_, 12);
-            std::memcpy(first + bytes - 12, bytes_, 12);
+            std::memcpy(first, block, 12);
+            std::memcpy(first + bytes - 12, block, 12);
         } else {
-            for (std::size_t i = 0; i < bytes; i += 3) std::memcpy(first + i, bytes_, 3);
+            for (std::size_t i = 0; i < bytes; i += 3) std::memcpy(first + i, block, 3);
         }
     }
     const std::uint8_t* Pixel() const { return bytes_; }
@@ -90,11 +108,22 @@ public:
     const std::uint8_t* Colour() const { return run_.Pixel(); }
 
     // Columns x0..x1 (either order) of row y.
-    void Span(Coord y, Coord x0, Coord x1) const {
+    void Span(Coord y, Coord x0, Coord x1) const { RowSpan(Row(y), x0, x1); }
+
+    // For the inner loop of a figure that fills row after row, where a call
+    // and a row lookup for each row would cost more than its pixels: where
+    // row y starts, or null when it is not drawn; the next row down; and the
+    // span on a row found so, always inlined.
+    std::uint8_t* Row(Coord y) const {
+        return visible_ && y >= 1 && y <= target_.Height() ? target_.Row(static_cast<std::int32_t>(y)) : nullptr;
+    }
+    std::uint8_t* NextRow(std::uint8_t* row, Coord y) const {
+        return row != nullptr && y + 1 <= target_.Height() ? row - target_.RowStride() : Row(y + 1);  // stored bottom up
+    }
+    [[gnu::always_inline]] void RowSpan(std::uint8_t* row, Coord x0, Coord x1) const {
         std::int32_t first = 0, last = 0;
-        if (!visible_ || y < 1 || y > target_.Height() || !Clip(x0, x1, target_.Width(), first, last))
-            return;
-        run_.Fill(target_.Pixel(first, static_cast<std::int32_t>(y)),
+        if (row == nullptr || !Clip(x0, x1, target_.Width(), first, last)) return;
+        run_.Fill(row + raster::BytesPerPixel * static_cast<std::size_t>(first - 1),
                   static_cast<std::size_t>(last - first + 1));
     }
     // Rows y0..y1 (either order) of column x.

@@ -59,6 +59,25 @@ void FinishFlat(EdgeRecord& edge) {
     edge.XCur += edge.XIncr;
 }
 
+// Fills the row between a pair of edges and steps both to the next row.
+template <class SpanFiller>
+void FillRowAndStep(const SpanFiller& span, EdgeRecord& e, EdgeRecord& f) {
+    if (Steep(e)) {
+        if (f.XCur != e.XCur) span(e.XCur, f.XCur);
+        StepSteep(e);
+    } else {
+        CatchUpFlat(e);
+        if (f.XCur != e.XCur) span(e.XCur, f.XCur);
+        FinishFlat(e);
+    }
+    if (Steep(f)) {
+        StepSteep(f);
+    } else {
+        CatchUpFlat(f);
+        FinishFlat(f);
+    }
+}
+
 EdgeRecord MakeEdge(Vertex from, Vertex to) {
     const Vertex top = from.y > to.y ? from : to;  // the end with the larger y
     const Vertex bottom = from.y > to.y ? to : from;
@@ -163,27 +182,23 @@ void Draw::Polygon(std::span<const std::int32_t> ARRAY, std::int32_t FILL, std::
 
         const paint::Painter fill(target, FILL);
         for (Coord y = yMin; y <= yMax; ++y) {
-            // Spans between pairs of edges; an unpaired last edge waits. Rows
-            // above the canvas are stepped through without drawing.
-            for (std::size_t i = 0; i + 1 < active.size(); i += 2) {
-                EdgeRecord& e = active[i];
-                EdgeRecord& f = active[i + 1];
-                const bool visible = y >= 1;
-                if (Steep(e)) {
-                    if (visible && f.XCur != e.XCur) fill.Span(y, e.XCur, f.XCur);
-                    StepSteep(e);
-                } else {
-                    CatchUpFlat(e);
-                    if (visible && f.XCur != e.XCur) fill.Span(y, e.XCur, f.XCur);
-                    FinishFlat(e);
+            // Until the next row where an edge ends or joins, a pair of edges
+            // only fills and steps: those rows run on copies of the edges that
+            // no pixel store can reach, so the compiler keeps them in registers.
+            if (active.size() == 2) {
+                Coord stop = std::min(yMax, nextEnd);
+                if (waiting < edges.size()) stop = std::min(stop, edges[waiting].YBottom);
+                EdgeRecord e = active[0], f = active[1];
+                for (std::uint8_t* row = fill.Row(y); y < stop; row = fill.NextRow(row, y), ++y) {
+                    FillRowAndStep([&](Coord x0, Coord x1) { fill.RowSpan(row, x0, x1); }, e, f);
+                    if (f.XCur < e.XCur) std::swap(e, f);
                 }
-                if (Steep(f)) {
-                    StepSteep(f);
-                } else {
-                    CatchUpFlat(f);
-                    FinishFlat(f);
-                }
+                active[0] = e;
+                active[1] = f;
             }
+            // Spans between pairs of edges; an unpaired last edge waits.
+            for (std::size_t i = 0; i + 1 < active.size(); i += 2)
+                FillRowAndStep([&](Coord x0, Coord x1) { fill.Span(y, x0, x1); }, active[i], active[i + 1]);
             sortByX();
             bool changed = false;
             if (nextEnd <= y) {

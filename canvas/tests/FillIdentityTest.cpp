@@ -115,6 +115,25 @@ TEST(FillIdentityTest, PolygonOutlines) {
         }
 }
 
+// Filled polygons: triangles of every slope, a concave and a crossed one,
+// with and without a pen, inside the canvas, cut by it and off it.
+TEST(FillIdentityTest, PolygonFills) {
+    const std::vector<std::vector<std::int32_t>> shapes = {
+        {0, 25, 25, 0, 50, 25},          {0, 0, 30, 7, 4, 19},        {0, 0, 0, 9, 13, 9},
+        {5, 0, 0, 30, 9, 31, 11, 2},     {0, 0, 40, 3, 2, 6, 38, 30}, {0, 10, 20, 0, 10, 10, 20, 20},
+        {3, 0, 47, 1, 1, 2, 45, 29, 0, 30}, {0, 0, 1, 40, 2, 0}};
+    for (const std::int32_t pen : {-1, 0x00FF00, 0x102030})
+        for (const auto& shape : shapes)
+            for (const Placement& p : Placements(50, 30)) {
+                std::vector<std::int32_t> xy = shape;
+                for (std::size_t i = 0; i < xy.size(); i += 2) xy[i] += p.x, xy[i + 1] += p.y;
+                SCOPED_TRACE(::testing::Message() << "polygon " << xy.size() / 2 << " at " << p.x << ", " << p.y
+                                                  << ", pen " << pen);
+                ExpectSamePixels([&](Draw& d) { d.Polygon(xy, 0x102030, 0); },
+                                 [&](Draw& d) { testing::literal::Polygon(d, xy, 0x102030); }, pen);
+            }
+}
+
 TEST(FillIdentityTest, CircleSpheres) {
     for (std::int32_t w : Sizes)
         for (const Placement& p : Placements(w, w))

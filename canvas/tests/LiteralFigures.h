@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "canvas/Draw.h"
 
@@ -45,6 +46,86 @@ inline void OutlineLine(Draw& d, std::int32_t x, std::int32_t y, std::int32_t w,
             e += 2 * dx;
         }
     }
+}
+
+// Polygon's scan-line fill with every step spelled out: the edge table in
+// exchange-sorted order, the active list sorted again after every row, and
+// each span drawn through PutPixel. Then the horizontal edges (without a pen)
+// or the outline (with one).
+inline void Polygon(Draw& d, const std::vector<std::int32_t>& xy, std::int32_t fill) {
+    struct Edge {
+        std::int64_t yTop, yBottom, xCur, xIncr, dx, dy, balance;
+    };
+    const std::size_t n = xy.size() / 2;
+    const auto vx = [&](std::size_t k) { return xy[2 * (k % n)]; };
+    const auto vy = [&](std::size_t k) { return xy[2 * (k % n) + 1]; };
+    const auto exchangeSort = [](std::vector<Edge>& edges, auto key) {
+        for (std::size_t i = 0; i + 1 < edges.size(); ++i)
+            for (std::size_t j = i + 1; j < edges.size(); ++j)
+                if (key(edges[j]) < key(edges[i])) std::swap(edges[i], edges[j]);
+    };
+    // One row's step: a steep edge moves at most one column, a flat one
+    // catches up with its balance first.
+    const auto step = [](Edge& e) {
+        if (e.dx < e.dy) {
+            if (e.balance >= 0) e.xCur += e.xIncr, e.balance -= e.dy;
+            e.balance += e.dx;
+        } else {
+            while (e.balance < 0) e.balance += e.dy, e.xCur += e.xIncr;
+            e.balance -= e.dx;
+            e.balance += e.dy;
+            e.xCur += e.xIncr;
+        }
+    };
+    if (fill >= 0) {
+        std::vector<Edge> edges, active;
+        std::int64_t yMin = d.Height, yMax = 1;
+        for (std::size_t k = 0; k < n; ++k) {
+            for (const std::int64_t y : {std::int64_t{vy(k)}, std::int64_t{vy(k + 1)}}) {
+                if (y < yMin)
+                    yMin = y;
+                else if (y > yMax)
+                    yMax = y;
+            }
+            if (vy(k) == vy(k + 1)) continue;
+            const bool fromIsTop = vy(k) > vy(k + 1);
+            const std::int64_t topX = fromIsTop ? vx(k) : vx(k + 1), topY = fromIsTop ? vy(k) : vy(k + 1);
+            const std::int64_t bottomX = fromIsTop ? vx(k + 1) : vx(k), bottomY = fromIsTop ? vy(k + 1) : vy(k);
+            Edge e{topY, bottomY, bottomX, topX >= bottomX ? 1 : -1, 0, 0, 0};
+            const std::int64_t dx = (topX - bottomX) * e.xIncr, dy = topY - bottomY;
+            e.balance = dx < dy ? 2 * dx - dy : 2 * dy - dx;
+            e.dx = 2 * dx;
+            e.dy = 2 * dy;
+            edges.push_back(e);
+        }
+        yMax = std::min<std::int64_t>(yMax, d.Height);
+        exchangeSort(edges, [](const Edge& e) { return e.yBottom; });
+        std::size_t waiting = 0;
+        for (; waiting < edges.size() && edges[waiting].yBottom == yMin; ++waiting) active.push_back(edges[waiting]);
+        exchangeSort(active, [](const Edge& e) { return e.xCur; });
+        for (std::int64_t y = yMin; y <= yMax; ++y) {
+            for (std::size_t i = 0; i + 1 < active.size(); i += 2) {
+                Edge& e = active[i];
+                Edge& f = active[i + 1];
+                if (e.dx >= e.dy)  // a flat edge's span begins where it has caught up
+                    while (e.balance < 0) e.balance += e.dy, e.xCur += e.xIncr;
+                if (y >= 1 && f.xCur != e.xCur)
+                    Row(d, static_cast<std::int32_t>(e.xCur), static_cast<std::int32_t>(y),
+                        static_cast<std::int32_t>(f.xCur - e.xCur), fill);
+                step(e);
+                step(f);
+            }
+            exchangeSort(active, [](const Edge& e) { return e.xCur; });
+            std::erase_if(active, [y](const Edge& e) { return e.yTop <= y; });
+            for (; waiting < edges.size() && edges[waiting].yBottom <= y; ++waiting) active.push_back(edges[waiting]);
+            exchangeSort(active, [](const Edge& e) { return e.xCur; });
+        }
+        if (d.PenColor < 0)
+            for (std::size_t k = 0; k < n; ++k)
+                if (vy(k) == vy(k + 1) && vx(k) != vx(k + 1)) Row(d, vx(k), vy(k), vx(k + 1) - vx(k), fill);
+    }
+    if (d.PenColor >= 0)
+        for (std::size_t k = 0; k < n; ++k) OutlineLine(d, vx(k), vy(k), vx(k + 1) - vx(k), vy(k + 1) - vy(k));
 }
 
 // Box with non-zero sizes.
