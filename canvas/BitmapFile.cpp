@@ -181,16 +181,20 @@ void PlaceRuns(const Picture& picture, const OpaqueRuns& runs, const raster::Vie
     const bool whole = columns.first == 0 && columns.count == picture.width;
     const std::int32_t visibleEnd = columns.first + columns.count;
     if (lo > hi) return;
+    // Everything the loop reads but the pixels, in locals: the pixel stores
+    // could alias any memory, so fields would be read again on every row.
     const raster::OpaqueRuns::Run* run = runs.runs.data();
+    const std::uint32_t* rowStart = runs.rowStart.data();
+    const std::size_t stride = picture.stride;
     // Each next stored row goes one canvas row up (down for a top-down
     // picture), which is one stored row of the target further (back).
     const std::ptrdiff_t nextRow = (picture.topDown ? -1 : 1) * static_cast<std::ptrdiff_t>(target.RowStride());
     const std::uint8_t* from = StoredRow(picture, static_cast<std::int32_t>(lo));
     std::uint8_t* to = target.Pixel(columns.canvasX, static_cast<std::int32_t>(y + PictureRow(picture, static_cast<std::int32_t>(lo))));
     for (auto stored = static_cast<std::int32_t>(lo); stored <= hi;
-         ++stored, from += picture.stride, to = stored <= hi ? to + nextRow : to) {
-        const std::uint32_t end = runs.rowStart[static_cast<std::size_t>(stored) + 1];
-        for (std::uint32_t r = runs.rowStart[static_cast<std::size_t>(stored)]; r < end; ++r) {
+         ++stored, from += stride, to = stored <= hi ? to + nextRow : to) {
+        const std::uint32_t end = rowStart[static_cast<std::size_t>(stored) + 1];
+        for (std::uint32_t r = rowStart[static_cast<std::size_t>(stored)]; r < end; ++r) {
             std::int32_t first = run[r].first, last = run[r].first + run[r].count;
             if (!whole) {
                 first = std::max(first, columns.first);

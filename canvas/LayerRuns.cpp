@@ -48,13 +48,18 @@ const OpaqueRuns* LayerRunsCache::For(std::int32_t number, const LayerRecord& la
 
 void CopyRuns(const View& src, const View& dst, const CopyRect& r, const OpaqueRuns& runs) {
     const std::int32_t firstColumn = r.sx - 1, endColumn = r.sx - 1 + r.width;
+    // Everything the loop reads but the pixels, in locals: the pixel stores
+    // could alias any memory, so fields would be read again on every row.
     const OpaqueRuns::Run* run = runs.runs.data();
+    const std::uint32_t* rowStart = runs.rowStart.data();
+    const std::size_t rowStarts = runs.rowStart.size();
+    const View from0 = src, to0 = dst;
     for (std::int32_t row = 0; row < r.height; ++row) {
-        const auto stored = static_cast<std::size_t>(src.Height() - (r.sy + row));
-        if (stored + 1 >= runs.rowStart.size()) continue;
-        const std::uint8_t* from = src.StoredRow(static_cast<std::int32_t>(stored));
-        std::uint8_t* to = dst.Pixel(r.dx, r.dy + row);
-        for (std::uint32_t k = runs.rowStart[stored], end = runs.rowStart[stored + 1]; k < end; ++k) {
+        const auto stored = static_cast<std::size_t>(from0.Height() - (r.sy + row));
+        if (stored + 1 >= rowStarts) continue;
+        const std::uint8_t* from = from0.StoredRow(static_cast<std::int32_t>(stored));
+        std::uint8_t* to = to0.Pixel(r.dx, r.dy + row);
+        for (std::uint32_t k = rowStart[stored], end = rowStart[stored + 1]; k < end; ++k) {
             const std::int32_t first = std::max(run[k].first, firstColumn);
             const std::int32_t last = std::min(run[k].first + run[k].count, endColumn);
             if (first < last)
