@@ -93,6 +93,16 @@ int Font::TextWidth(std::string_view text) {
     return width;
 }
 
+int Font::InkWidth(std::string_view text) {
+    int pen = 0, right = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const Glyph& glyph = GlyphFor(NextCharacter(text, at));
+        if (glyph.width > 0) right = std::max(right, pen + glyph.left + glyph.width);
+        pen += glyph.advance;
+    }
+    return std::max(pen, right);
+}
+
 FontCache& FontCache::Shared() {
     static FontCache cache;
     return cache;

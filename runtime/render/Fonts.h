@@ -45,6 +45,9 @@ public:
     int PixelSize() const { return pixelSize_; }
 
     int TextWidth(std::string_view text);
+    // From the pen's start to the right end of the text's ink, which can lie
+    // past the last advance (the soft edge of a round letter).
+    int InkWidth(std::string_view text);
     const Glyph& GlyphFor(char32_t c);
 
 private:

@@ -98,6 +98,32 @@ TEST_P(FitText, TooWideTextsShowWholeInsideTheirBox) {
     }
 }
 
+// A text of natural size shows as it does in an ample box: its box grows
+// with the font at the window's scale, where hinted glyphs can come out
+// wider than the size measured at scale 1, scaled.
+TEST_P(FitText, TextOfNaturalSizeShowsWhole) {
+    for (const char* text : {"korvanda", "Use mouse to choose", "10"}) {
+        SCOPED_TRACE(text);
+        const auto frameFor = [&](int width) {
+            const FontSpec face{"", 10, true};
+            const std::array<ControlDefinition, 1> controls{table::Text(1, "TEXT", ControlKind::String, 8, 20, width,
+                                                                        DefaultSize, text, face)};
+            const WindowDefinition definition{"Fit", "", 160, 60, {}, true, true, false, false, controls};
+            Headless h = CreateHeadlessRuntime({GetParam(), {}, 1});
+            Window window(definition, *h.runtime);
+            EXPECT_TRUE(window.Open());
+            return window.Frame();
+        };
+        const Image natural = frameFor(DefaultSize), ample = frameFor(140);
+        ASSERT_EQ(natural.width, ample.width);
+        ASSERT_EQ(natural.height, ample.height);
+        int differing = 0;
+        for (int y = 0; y < natural.height; ++y)
+            for (int x = 0; x < natural.width; ++x) differing += natural.At(x, y) != ample.At(x, y);
+        EXPECT_EQ(differing, 0) << "pixels of the text cut off";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Scales, FitText, ::testing::Values(1.0, 2.0), [](const auto& info) {
     return "x" + std::to_string(static_cast<int>(info.param));
 });

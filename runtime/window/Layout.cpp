@@ -240,6 +240,16 @@ void Window::Impl::Layout() {
         c.frameRect = ToFrame(c.rect);
         c.font.atScale = render::FontCache::Shared().Get(c.font.face, c.font.bold,
                                                          render::PixelSizeFor(c.font.points, scale));
+        // Text of natural size gets room for all its ink at this scale: hinted
+        // glyphs at a larger size can come out wider than the size measured
+        // at 1, scaled, and a round last letter reaches past its advance.
+        const bool text = c.Kind() == ControlKind::String || c.Kind() == ControlKind::Prompt;
+        if (text && c.font.atScale != nullptr) {
+            if (c.def->width == DefaultSize)
+                c.frameRect.width = std::max(c.frameRect.width, c.font.atScale->InkWidth(c.def->text));
+            if (c.def->height == DefaultSize)
+                c.frameRect.height = std::max(c.frameRect.height, c.font.atScale->Height());
+        }
     }
     const Size frameSize = FrameSize();
     frame = Image(frameSize.width, frameSize.height, window::WindowBackground);
