@@ -7,6 +7,7 @@
 #include "canvas/BitmapHeaders.h"
 #include "canvas/Draw.h"
 #include "canvas/LayerClip.h"
+#include "canvas/LayerRuns.h"
 #include "canvas/Raster.h"
 
 namespace canvas {
@@ -36,6 +37,28 @@ void ZeroOutside(Bytes& buffer, const raster::View& view, const std::optional<ra
     }
     const std::size_t done = raster::HeaderSize + endKept * stride;
     std::memset(buffer.data() + done, 0, buffer.size() - done);
+}
+
+// An opaque layer right under a keyed layer of the same size and place, the
+// keyed layer's runs already known: copied together, each pixel of the base
+// image is written once, from the keyed layer where it is opaque and from the
+// layer under it elsewhere, as copying one and then the other would leave it.
+// False, with nothing done, when the two are not such a pair.
+bool CopyUnderKeyed(LayerRecord& base, const LayerRecord& below, const std::optional<raster::CopyRect>& belowAt,
+                    const LayerRecord& above, std::int32_t aboveNumber, const std::optional<raster::CopyRect>& aboveAt,
+                    const raster::LayerRunsCache* runsCache) {
+    if (!belowAt || !aboveAt || runsCache == nullptr) return false;
+    const raster::CopyRect& a = *belowAt;
+    const raster::CopyRect& b = *aboveAt;
+    if (a.sx != b.sx || a.sy != b.sy || a.dx != b.dx || a.dy != b.dy || a.width != b.width || a.height != b.height)
+        return false;
+    const bool keyed = (above.DisplayMode & ModeIndex) && !((above.DisplayMode & ModeAlpha) && above.Alpha != nullptr);
+    if (!keyed || below.Width != above.Width || below.Height != above.Height) return false;
+    const raster::OpaqueRuns* runs = runsCache->Found(aboveNumber, above);
+    if (runs == nullptr) return false;  // CopyLayer finds them the usual way
+    raster::CopyUnderRuns(raster::Of(below), raster::Of(above), raster::Of(base), a, *runs);
+    base.Writes += 2;  // as two CopyLayer calls count
+    return true;
 }
 
 }  // namespace
@@ -92,6 +115,14 @@ void Draw::Display() {
     for (std::size_t i = 0; i < placed.size(); ++i) {
         if (!drawn[i]) continue;
         const LayerRecord& layer = Layers[static_cast<std::size_t>(placed[i].number - 1)];
+        std::size_t next = i + 1;
+        while (next < placed.size() && !drawn[next]) ++next;
+        if (next < placed.size() && placed[i].opaque &&
+            CopyUnderKeyed(base, layer, placed[i].at, Layers[static_cast<std::size_t>(placed[next].number - 1)],
+                           placed[next].number, placed[next].at, layerRuns_.get())) {
+            i = next;
+            continue;
+        }
         CopyLayer(placed[i].number, 1, 1, layer.Width, layer.Height, 0, layer.XPos, layer.YPos);
     }
 

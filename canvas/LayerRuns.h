@@ -19,6 +19,9 @@ struct LayerRunsCache {
     // changed since its last copy, or its runs are too short to be worth
     // copying one by one: then copy it pixel by pixel.
     const OpaqueRuns* For(std::int32_t number, const LayerRecord& layer);
+    // The runs For would give now, when it has them already; null otherwise.
+    // Unlike For it changes nothing, so a layer is not counted as copied.
+    const OpaqueRuns* Found(std::int32_t number, const LayerRecord& layer) const;
 
 private:
     enum class State { Unseen, Seen, Found, NotWorth };
@@ -30,10 +33,16 @@ private:
         std::int32_t width = 0, height = 0, key = 0;
         OpaqueRuns runs;
     };
+    bool Same(const Entry& entry, const LayerRecord& layer) const;
     std::array<Entry, MaxLayers> entries_;
 };
 
 // Copies the runs' pixels of the rectangle from src to dst.
 void CopyRuns(const View& src, const View& dst, const CopyRect& r, const OpaqueRuns& runs);
+
+// What copying the rectangle from `under` to dst and then the runs' pixels
+// of `over` (a view of the same size) on top gives, with each byte of dst
+// written once: `under` fills the gaps between the runs.
+void CopyUnderRuns(const ConstView& under, const ConstView& over, const View& dst, const CopyRect& r, const OpaqueRuns& runs);
 
 }  // namespace canvas::raster

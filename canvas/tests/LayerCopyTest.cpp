@@ -251,6 +251,52 @@ const Change kChanges[] = {
 INSTANTIATE_TEST_SUITE_P(Changes, KeyedLayerChangeTest, ::testing::ValuesIn(kChanges),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A keyed layer over an opaque layer of the same size and place, shown again
+// unchanged, is composed in one pass from the two: the picture is the one
+// the two copies gave, wherever the pair lies, cut by the base or not.
+TEST_F(CanvasTest, KeyedLayerOverAnOpaqueOneShowsAsTwoCopiesWouldAgain) {
+    const struct {
+        std::int32_t x, y;
+    } places[] = {{1, 1}, {-4, 3}, {12, 0}, {3, 7}};
+    // Opaque runs long enough to be kept: 12 pixels, 8 apart, shifted by the
+    // row so that they start and end at both row ends.
+    const auto opaque = [](std::int32_t x, std::int32_t y) { return (x + 3 * y) % 20 < 12; };
+    for (const auto& place : places) {
+        SCOPED_TRACE(::testing::Message() << "pair at " << place.x << ", " << place.y);
+        Bind(90, 9);
+        canvas.Blank(0x102030);
+        ASSERT_EQ(canvas.InitLayer(2, 80, 8, place.x, place.y, -1, 0), 1);
+        ASSERT_EQ(canvas.InitLayer(3, 80, 8, place.x, place.y, 0xFFFFFF, ModeIndex), 1);
+        ASSERT_EQ(canvas.WithLayer("2"), 1);
+        for (std::int32_t y = 1; y <= 8; ++y)
+            for (std::int32_t x = 1; x <= 80; ++x) canvas.PutPixel(x, y, x * 0x010301 + y * 0x000B00);
+        ASSERT_EQ(canvas.WithLayer("3"), 1);
+        canvas.Blank(0xFFFFFF);
+        for (std::int32_t y = 1; y <= 8; ++y)
+            for (std::int32_t x = 1; x <= 80; ++x)
+                if (opaque(x, y)) canvas.PutPixel(x, y, x % 4 == 0 ? 0xFFFFFE : 0x00C000 + x);  // near misses too
+        ASSERT_EQ(canvas.WithLayer("1"), 1);
+
+        canvas.Display();  // layer 3 copied as drawn
+        const std::vector<std::uint8_t> twoCopies = canvas.BaseLayer.BitmapData;
+        for (int pass = 0; pass < 2; ++pass) {  // then its runs are found, then reused
+            canvas.Display();
+            ASSERT_EQ(canvas.BaseLayer.BitmapData, twoCopies) << "pass " << pass;
+        }
+        // A change to the layer under shows at once, where the keyed layer
+        // leaves it out.
+        ASSERT_EQ(canvas.WithLayer("2"), 1);
+        canvas.PutPixel(9, 2, 0x0000FF);
+        ASSERT_EQ(canvas.WithLayer("1"), 1);
+        ASSERT_FALSE(opaque(9, 2));
+        canvas.Display();
+        const std::int32_t x = place.x + 8, y = place.y + 1;  // layer pixel (9, 2) on the base
+        if (x >= 1 && x <= 90 && y >= 1 && y <= 9) {
+            EXPECT_EQ(BasePixel(x, y), 0x0000FF);
+        }
+    }
+}
+
 // Layers wholly covered by an opaque layer above are not copied; the picture
 // is the same as if they were.
 TEST_F(CompositionTest, CoveredLayersLeaveThePictureAsIfCopied) {
